@@ -1,0 +1,315 @@
+// Runs the programs on generated inputs and checks every run: exit status 0,
+// an empty standard error, an end within a time limit, and the output.
+//
+//   harness differential PROGRAM REFERENCE SEED ROUNDS
+//       small random inputs, output compared byte for byte with REFERENCE
+//   harness hostile PROGRAM SEED ROUNDS
+//       byte noise and token soups; the output must be empty or a true pair
+//   harness open-stdin PROGRAM INPUT EXPECTED [ARG...]
+//       INPUT on a standard input that is never closed; the program must
+//       end by itself and write EXPECTED
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct Result {
+	int status = 0; // exit status, or 128 + signal
+	bool hung = false;
+	std::string out, err;
+};
+
+std::string slurp(int fd)
+{
+	std::string s;
+	char buf[65536];
+	lseek(fd, 0, SEEK_SET);
+	for (ssize_t r; (r = read(fd, buf, sizeof buf)) > 0;)
+		s.append(buf, static_cast<std::size_t>(r));
+	return s;
+}
+
+// Run argv with input as standard input: from a file, or through a pipe
+// that stays open until the program ends when keep_open is set.  A program
+// still running after the limit is killed and reported as hung.
+Result run(const std::vector<std::string>& argv, const std::string& input, bool keep_open, int seconds)
+{
+	FILE* out = std::tmpfile();
+	FILE* err = std::tmpfile();
+	FILE* in = keep_open ? nullptr : std::tmpfile();
+	int pipefd[2] = {-1, -1};
+	if (!out || !err || (!keep_open && !in) || (keep_open && pipe(pipefd) != 0)) {
+		std::perror("harness");
+		std::exit(2);
+	}
+	if (keep_open) {
+		// Small inputs only: they must fit in the pipe's buffer.
+		if (write(pipefd[1], input.data(), input.size()) != static_cast<ssize_t>(input.size()))
+			std::exit(2);
+	} else {
+		std::fwrite(input.data(), 1, input.size(), in);
+		std::fflush(in);
+		lseek(fileno(in), 0, SEEK_SET);
+	}
+
+	pid_t pid = fork();
+	if (pid == 0) {
+		dup2(keep_open ? pipefd[0] : fileno(in), 0);
+		dup2(fileno(out), 1);
+		dup2(fileno(err), 2);
+		if (keep_open)
+			close(pipefd[1]);
+		std::vector<char*> args;
+		for (const std::string& a : argv)
+			args.push_back(const_cast<char*>(a.c_str()));
+		args.push_back(nullptr);
+		execv(args[0], args.data());
+		_exit(127);
+	}
+
+	// The alarm interrupts the wait, for its handler is set without restart.
+	Result r;
+	int st = 0;
+	struct sigaction sa = {};
+	sa.sa_handler = [](int) {};
+	sigaction(SIGALRM, &sa, nullptr);
+	alarm(static_cast<unsigned>(seconds));
+	if (waitpid(pid, &st, 0) != pid) {
+		kill(pid, SIGKILL);
+		waitpid(pid, &st, 0);
+		r.hung = true;
+	}
+	alarm(0);
+	r.status = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
+	r.out = slurp(fileno(out));
+	r.err = slurp(fileno(err));
+	std::fclose(out);
+	std::fclose(err);
+	if (in)
+		std::fclose(in);
+	if (keep_open) {
+		close(pipefd[0]);
+		close(pipefd[1]);
+	}
+	return r;
+}
+
+// Print a failed run, with what is needed to repeat it, and fail.
+[[noreturn]] void fail(const char* why, const std::string& input, const Result& r, const std::string& more)
+{
+	std::fprintf(stderr, "%s%s\nexit status %d%s\noutput [%s]\nstandard error [%s]\n",
+	             why, more.c_str(), r.status, r.hung ? " (killed: still running)" : "",
+	             r.out.c_str(), r.err.c_str());
+	if (input.size() <= 2000)
+		std::fprintf(stderr, "input [%s]\n", input.c_str());
+	else
+		std::fprintf(stderr, "input of %zu bytes, starting [%.200s]\n", input.size(), input.c_str());
+	std::exit(1);
+}
+
+bool clean(const Result& r)
+{
+	return !r.hung && r.status == 0 && r.err.empty();
+}
+
+using Rng = std::mt19937_64;
+
+long long pick(Rng& rng, long long lo, long long hi)
+{
+	return std::uniform_int_distribution<long long>(lo, hi)(rng);
+}
+
+template <class T> const T& one_of(Rng& rng, const std::vector<T>& v)
+{
+	return v[static_cast<std::size_t>(pick(rng, 0, static_cast<long long>(v.size()) - 1))];
+}
+
+const std::vector<std::string> blanks = {" ", " ", "\n", "\t", "  ", "\r\n", "\v", "\f"};
+
+// A small input: mostly well formed, often with a planted pair, and now
+// and then a value at or past a bound, a miscounted list or a bad token.
+std::string small_input(Rng& rng)
+{
+	static const std::vector<std::string> odd = {
+		"1", "0", "-3", "999999999", "1000000000", "65537", "4294967298", "-4294967294",
+		"99999999999999999999", "x", "-", "+", "2.5", "0x10", "+7", "007"};
+	static const std::vector<std::string> odd_target = {
+		"0", "-6", "1", "131073", "2147483647", "2147483648", "4294967308", "x", ""};
+
+	long long n = pick(rng, 0, 200);
+	long long top = one_of(rng, std::vector<long long>{6, 12, 40, 1000, 999999999});
+	std::vector<std::string> item;
+	std::vector<long long> value;
+	for (long long k = 0; k < n; k++) {
+		value.push_back(pick(rng, 2, top));
+		item.push_back(std::to_string(value.back()));
+	}
+
+	std::string target = std::to_string(pick(rng, 1, 2000));
+	// Plant a pair (a, b): anywhere, or at the edges of the blocks that the
+	// search compares from a; a == b plants a square, which must not pair
+	// an item with itself.
+	if (n >= 1 && pick(rng, 0, 3) != 0) {
+		long long a = pick(rng, 0, n - 1), b = pick(rng, 0, n - 1);
+		if (pick(rng, 0, 1)) {
+			a = pick(rng, 0, n / 4);
+			b = a + 64 * pick(rng, 0, 2) + pick(rng, -1, 1);
+		}
+		if (b >= 0 && b < n)
+			target = std::to_string(value[static_cast<std::size_t>(a)] * value[static_cast<std::size_t>(b)]);
+	}
+	if (pick(rng, 0, 9) == 0)
+		target = one_of(rng, odd_target);
+	long long count = n;
+	if (pick(rng, 0, 9) == 0)
+		count += pick(rng, -3, 3);
+	for (long long k = pick(rng, 0, 2); k > 0 && n > 0; k--)
+		if (pick(rng, 0, 4) == 0)
+			item[static_cast<std::size_t>(pick(rng, 0, n - 1))] = one_of(rng, odd);
+
+	std::string s = target + one_of(rng, blanks) + std::to_string(count);
+	for (const std::string& t : item)
+		s += one_of(rng, blanks) + t;
+	if (pick(rng, 0, 1))
+		s += one_of(rng, blanks);
+	return s;
+}
+
+// A numeral of up to 30 digits, signed now and then.
+std::string numeral(Rng& rng)
+{
+	std::string s = one_of(rng, std::vector<std::string>{"", "", "", "-", "+"});
+	for (long long k = pick(rng, 1, pick(rng, 0, 3) ? 10 : 30); k > 0; k--)
+		s += static_cast<char>('0' + pick(rng, 0, 9));
+	return s;
+}
+
+// Hostile input of one of several kinds, some at or past the count limit.
+std::string hostile_input(Rng& rng)
+{
+	static const std::vector<std::string> junk = {
+		"x", "-", "+", "--1", "+-2", "0x1f", "1e9", "3.", std::string("\0", 1), "\x80\xff", "\x1b[0m", "nan"};
+	std::string s;
+	switch (pick(rng, 0, 5)) {
+	case 0: // raw bytes, NULs included
+		for (long long k = pick(rng, 0, 4000); k > 0; k--)
+			s += static_cast<char>(pick(rng, 0, 255));
+		break;
+	case 1: // a soup of numerals, junk and white space
+		for (long long k = pick(rng, 0, 300); k > 0; k--)
+			s += (pick(rng, 0, 2) ? numeral(rng) : one_of(rng, junk)) + one_of(rng, blanks);
+		break;
+	case 2: { // every promised item on one long line, perhaps one bad token
+		long long count = pick(rng, 199999, 200000);
+		long long bad = pick(rng, 0, 1) ? pick(rng, 0, count - 1) : -1;
+		s = std::to_string(pick(rng, 1, 2147483647)) + " " + std::to_string(count);
+		for (long long k = 0; k < count; k++)
+			s += " " + (k == bad ? one_of(rng, junk) : std::to_string(pick(rng, 2, 999999999)));
+		break;
+	}
+	case 3: { // a count past the limit, or one that promises more than follows
+		long long count = one_of(rng, std::vector<long long>{200000, 200001, 1000000, 2147483647});
+		s = "12 " + std::to_string(count);
+		for (long long k = pick(rng, 0, 200001); k > 0; k--)
+			s += pick(rng, 0, 1) ? " 3" : " 4";
+		break;
+	}
+	case 4: // a full list with a pair planted near its end
+	{
+		s = "1000000 200000";
+		for (long long k = 0; k < 199998; k++)
+			s += " " + std::to_string(pick(rng, 1000001, 999999999));
+		s += pick(rng, 0, 1) ? " 1000 1000" : " 2 500000";
+		break;
+	}
+	default: // a valid start, then noise
+		s = numeral(rng) + " " + numeral(rng) + " ";
+		for (long long k = pick(rng, 0, 200); k > 0; k--)
+			s += static_cast<char>(pick(rng, 0, 255));
+	}
+	return s;
+}
+
+// Whether out is empty, or one "a b" with a <= b and a * b the target, a
+// and b among the items (at two positions when equal), as input carries them.
+bool plausible(const std::string& input, const std::string& out)
+{
+	if (out.empty())
+		return true;
+	long long a, b;
+	if (std::sscanf(out.c_str(), "%lld %lld", &a, &b) != 2 ||
+	    out != std::to_string(a) + " " + std::to_string(b) || a < 2 || a > b || b > 999999999)
+		return false;
+
+	FILE* f = fmemopen(const_cast<char*>(input.data()), input.size(), "r");
+	long long target = 0, count = 0, v;
+	int seen_a = 0, seen_b = 0;
+	if (f && std::fscanf(f, "%lld %lld", &target, &count) == 2)
+		for (long long k = 0; k < count && std::fscanf(f, "%lld", &v) == 1; k++) {
+			seen_a += v == a;
+			seen_b += v == b;
+		}
+	if (f)
+		std::fclose(f);
+	return a * b == target && seen_a > 0 && seen_b > 0 && (a != b || seen_a > 1);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+	std::string mode = argc > 1 ? argv[1] : "";
+
+	if (mode == "differential" && argc == 6) {
+		unsigned long long seed = std::strtoull(argv[4], nullptr, 10);
+		Rng rng(seed);
+		for (long rounds = std::atol(argv[5]), k = 0; k < rounds; k++) {
+			std::string input = small_input(rng);
+			Result got = run({argv[2]}, input, false, 20);
+			Result want = run({argv[3]}, input, false, 20);
+			std::string where = " (seed " + std::to_string(seed) + ", round " + std::to_string(k) +
+			                    "; reference wrote [" + want.out + "])";
+			if (!clean(want))
+				fail("the reference failed", input, want, where);
+			if (!clean(got) || got.out != want.out)
+				fail("output differs from the reference", input, got, where);
+		}
+		return 0;
+	}
+
+	if (mode == "hostile" && argc == 5) {
+		unsigned long long seed = std::strtoull(argv[3], nullptr, 10);
+		Rng rng(seed);
+		for (long rounds = std::atol(argv[4]), k = 0; k < rounds; k++) {
+			std::string input = hostile_input(rng);
+			Result got = run({argv[2]}, input, false, 20);
+			std::string where = " (seed " + std::to_string(seed) + ", round " + std::to_string(k) + ")";
+			if (!clean(got) || !plausible(input, got.out))
+				fail("bad run on hostile input", input, got, where);
+		}
+		return 0;
+	}
+
+	if (mode == "open-stdin" && argc >= 5) {
+		std::vector<std::string> args = {argv[2]};
+		for (int k = 5; k < argc; k++)
+			args.push_back(argv[k]);
+		Result got = run(args, argv[3], true, 5);
+		if (!clean(got) || got.out != argv[4])
+			fail("bad run with standard input held open", argv[3], got, std::string(", expected [") + argv[4] + "]");
+		return 0;
+	}
+
+	std::fprintf(stderr, "usage: harness differential PROGRAM REFERENCE SEED ROUNDS\n"
+	                     "       harness hostile PROGRAM SEED ROUNDS\n"
+	                     "       harness open-stdin PROGRAM INPUT EXPECTED [ARG...]\n");
+	return 2;
+}
