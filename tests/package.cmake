@@ -4,13 +4,13 @@ cmake_minimum_required(VERSION 3.25)
 
 set(dir ${BUILD}/package-test)
 file(REMOVE_RECURSE ${dir})
-execute_process(COMMAND cpack -G DEB -B ${dir} --config ${BUILD}/CPackConfig.cmake
+execute_process(COMMAND ${CMAKE_CPACK_COMMAND} -G DEB -B ${dir} --config ${BUILD}/CPackConfig.cmake
 	OUTPUT_QUIET ERROR_VARIABLE err RESULT_VARIABLE rc)
 file(GLOB deb ${dir}/*.deb)
 if(NOT rc EQUAL 0 OR NOT deb)
 	message(FATAL_ERROR "cpack failed: ${rc} ${err}")
 endif()
-execute_process(COMMAND dpkg-deb --contents ${deb} OUTPUT_VARIABLE contents RESULT_VARIABLE rc)
+execute_process(COMMAND ${DPKG_DEB} --contents ${deb} OUTPUT_VARIABLE contents RESULT_VARIABLE rc)
 foreach(file usr/bin/product-pair usr/bin/square-print
 		usr/share/man/man1/product-pair.1 usr/share/man/man1/square-print.1)
 	if(NOT contents MATCHES " \\./${file}\n")
