@@ -1,7 +1,7 @@
 // Runs the programs on generated inputs and checks every run: exit status 0,
 // an empty standard error, an end within a time limit, and the output.
 //
-//   harness differential PROGRAM REFERENCE SEED ROUNDS
+//   harness differential PROGRAM SEED ROUNDS REFERENCE
 //       small random inputs, output compared byte for byte with REFERENCE
 //   harness hostile PROGRAM SEED ROUNDS
 //       byte noise and token soups; the output must be empty or a true pair
@@ -268,32 +268,27 @@ int main(int argc, char** argv)
 {
 	std::string mode = argc > 1 ? argv[1] : "";
 
-	if (mode == "differential" && argc == 6) {
-		unsigned long long seed = std::strtoull(argv[4], nullptr, 10);
+	// The randomized modes: one generated input a round, from a fixed seed.
+	if ((mode == "differential" && argc == 6) || (mode == "hostile" && argc == 5)) {
+		unsigned long long seed = std::strtoull(argv[3], nullptr, 10);
 		Rng rng(seed);
-		for (long rounds = std::atol(argv[5]), k = 0; k < rounds; k++) {
+		for (long rounds = std::atol(argv[4]), k = 0; k < rounds; k++) {
+			std::string where = " (seed " + std::to_string(seed) + ", round " + std::to_string(k) + ")";
+			if (mode == "hostile") {
+				std::string input = hostile_input(rng);
+				Result got = run({argv[2]}, input, false, 20);
+				if (!clean(got) || !plausible(input, got.out))
+					fail("bad run on hostile input", input, got, where);
+				continue;
+			}
 			std::string input = small_input(rng);
 			Result got = run({argv[2]}, input, false, 20);
-			Result want = run({argv[3]}, input, false, 20);
-			std::string where = " (seed " + std::to_string(seed) + ", round " + std::to_string(k) +
-			                    "; reference wrote [" + want.out + "])";
+			Result want = run({argv[5]}, input, false, 20);
+			where += "; reference wrote [" + want.out + "]";
 			if (!clean(want))
 				fail("the reference failed", input, want, where);
 			if (!clean(got) || got.out != want.out)
 				fail("output differs from the reference", input, got, where);
-		}
-		return 0;
-	}
-
-	if (mode == "hostile" && argc == 5) {
-		unsigned long long seed = std::strtoull(argv[3], nullptr, 10);
-		Rng rng(seed);
-		for (long rounds = std::atol(argv[4]), k = 0; k < rounds; k++) {
-			std::string input = hostile_input(rng);
-			Result got = run({argv[2]}, input, false, 20);
-			std::string where = " (seed " + std::to_string(seed) + ", round " + std::to_string(k) + ")";
-			if (!clean(got) || !plausible(input, got.out))
-				fail("bad run on hostile input", input, got, where);
 		}
 		return 0;
 	}
@@ -308,7 +303,7 @@ int main(int argc, char** argv)
 		return 0;
 	}
 
-	std::fprintf(stderr, "usage: harness differential PROGRAM REFERENCE SEED ROUNDS\n"
+	std::fprintf(stderr, "usage: harness differential PROGRAM SEED ROUNDS REFERENCE\n"
 	                     "       harness hostile PROGRAM SEED ROUNDS\n"
 	                     "       harness open-stdin PROGRAM INPUT EXPECTED [ARG...]\n");
 	return 2;
