@@ -2,6 +2,7 @@
 // first pair of items, at two different positions, whose product is the
 // target: smaller value first, one blank, no line end.  Input that breaks a
 // rule, and a search that finds nothing, end silently with status 0.
+#include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <cstdio>
@@ -21,9 +22,10 @@ int main()
 		return 0;
 
 	// Read every item before any is tested; remember whether one broke
-	// its bounds, and end at once if one does not convert.
+	// its bounds, and end at once if one does not convert.  The store has
+	// room for 63 more, so that the search can read the last block whole.
 	int n = static_cast<int>(count);
-	std::vector<int> item(static_cast<std::size_t>(n));
+	std::vector<int> item(static_cast<std::size_t>(n) + 63);
 	bool bad = false;
 	for (int k = 0; k < n; k++) {
 		long long v;
@@ -39,34 +41,51 @@ int main()
 	if (target < 1 || target > INT_MAX || bad)
 		return 0;
 
-	// Scan pairs (i, j), j > i, in order.  A product of positive values
-	// equals the target only when item[i] divides it, so item[i] pairs
-	// only with the value target / item[i].
+	// A product of positive values equals the target only when both
+	// divide it.  Keep just those items, in input order: the first pair
+	// in scan order stays the first, and the search passes over fewer.
 	int t = static_cast<int>(target);
-	for (int i = 0; i < n; i++) {
-		if (t % item[i] != 0)
-			continue;
-		int want = t / item[i];
+	int m = 0;
+	for (int k = 0; k < n; k++)
+		if (t % item[k] == 0)
+			item[m++] = item[k];
+	std::fill(item.begin() + m, item.end(), 0);
 
-		// Compare whole blocks of 64 without an early exit, which the
-		// compiler turns into SIMD compares; stop at the first block
-		// that holds a hit and let the plain loop below find it.
-		int j = i + 1;
-		for (; j + 64 <= n; j += 64) {
-			int hit = 0;
-			for (int k = 0; k < 64; k++)
-				hit |= item[j + k] == want;
-			if (hit)
-				break;
-		}
-		for (; j < n; j++) {
-			if (item[j] == want) {
-				if (item[i] < want)
-					std::printf("%d %d", item[i], want);
-				else
-					std::printf("%d %d", want, item[i]);
+	// Scan pairs (i, j), j > i, in order: item[i] pairs only with the
+	// value want = t / item[i].  A retired item holds 0, like the room
+	// after the last item: 0 is never a want, nor a copy of an item.
+	for (int i = 0; i < m; i++) {
+		int v = item[i];
+		if (v == 0)
+			continue;
+		int want = t / v;
+
+		// Search for want after i, a block of 64 at a time.  If want is
+		// not there it is nowhere, for an earlier want would have found v
+		// at i: so v can never pair again, and the search retires its
+		// later copies as it passes them.
+		for (int j = i + 1; j < m; j += 64) {
+			// Test the whole block with SIMD compares: x ^ y is 0 only
+			// where x equals y, so each least value is 0 exactly when the
+			// block holds want, or a copy of v.
+			unsigned hit = UINT_MAX, copy = UINT_MAX;
+			for (int k = j; k < j + 64; k++) {
+				unsigned x = static_cast<unsigned>(item[k]);
+				hit = std::min(hit, x ^ static_cast<unsigned>(want));
+				copy = std::min(copy, x ^ static_cast<unsigned>(v));
+			}
+
+			// A hit is the pair (v, want), whichever position holds it.
+			// Look for it before retiring anything: when v is the square
+			// root of the target, its copies are the hits.
+			if (hit == 0) {
+				std::printf("%d %d", std::min(v, want), std::max(v, want));
 				return 0;
 			}
+			if (copy == 0)
+				for (int k = j; k < j + 64; k++)
+					if (item[k] == v)
+						item[k] = 0;
 		}
 	}
 	return 0;
