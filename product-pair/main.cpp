@@ -8,6 +8,9 @@
 #include <cstdio>
 #include <vector>
 
+// One binary for every x86-64: the loader picks the widest SIMD clone
+// that the processor runs.
+__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "arch=x86-64-v2", "default")))
 int main()
 {
 	// Read the target and the count as 64-bit values, so that a numeral
