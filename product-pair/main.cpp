@@ -1,7 +1,9 @@
 // product-pair: read a target, a count and that many items, and write the
 // first pair of items, at two different positions, whose product is the
 // target: smaller value first, one blank, no line end.  Input that breaks a
-// rule, and a search that finds nothing, end silently with status 0.
+// rule, and a search that finds nothing, end silently with status 0; input
+// that cannot be read, or a pair that cannot be written, ends with a
+// message and status 1.
 #include <algorithm>
 #include <climits>
 #include <cstddef>
@@ -15,25 +17,35 @@ int main()
 {
 	// Read the target and the count as 64-bit values, so that a numeral
 	// outside 32 bits is rejected rather than wrapped.  A token that does
-	// not convert, or the end of the input, ends the run.
+	// not convert, or the end of the input, ends the run in silence; a
+	// read error ends it with a message and status 1, for it is no answer.
 	long long target, count;
-	if (std::scanf("%lld", &target) != 1 || std::scanf("%lld", &count) != 1)
-		return 0;
+	if (std::scanf("%lld", &target) != 1 || std::scanf("%lld", &count) != 1) {
+		if (!std::ferror(stdin))
+			return 0;
+		std::perror("product-pair");
+		return 1;
+	}
 
 	// Reject a count outside 1..200000 before reading or storing any item.
 	if (count < 1 || count > 200000)
 		return 0;
 
 	// Read every item before any is tested; remember whether one broke
-	// its bounds, and end at once if one does not convert.  The store has
-	// room for 63 more, so that the search can read the last block whole.
+	// its bounds, and end at once, as above, if one does not convert.
+	// The store has room for 63 more, so that the search can read the
+	// last block whole.
 	int n = static_cast<int>(count);
 	std::vector<int> item(static_cast<std::size_t>(n) + 63);
 	bool bad = false;
 	for (int k = 0; k < n; k++) {
 		long long v;
-		if (std::scanf("%lld", &v) != 1)
-			return 0;
+		if (std::scanf("%lld", &v) != 1) {
+			if (!std::ferror(stdin))
+				return 0;
+			std::perror("product-pair");
+			return 1;
+		}
 		if (v < 2 || v > 999999999)
 			bad = true;
 		else
@@ -81,8 +93,14 @@ int main()
 			// A hit is the pair (v, want), whichever position holds it.
 			// Look for it before retiring anything: when v is the square
 			// root of the target, its copies are the hits.
+			// A pair that could not be written fails the run: the caller
+			// must not take it for no pair.
 			if (hit == 0) {
 				std::printf("%d %d", std::min(v, want), std::max(v, want));
+				if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+					std::perror("product-pair");
+					return 1;
+				}
 				return 0;
 			}
 			if (copy == 0)

@@ -1,5 +1,6 @@
 // square-print: square 2 with the math library's pow and write the result,
-// the digit 4, with no line end.  It reads nothing.
+// the digit 4, with no line end.  It reads nothing.  When the 4 cannot be
+// written it says so on standard error and ends with status 1.
 #include <cmath>
 #include <cstdio>
 
@@ -10,7 +11,11 @@ int main()
 	int n = 2;
 	n = static_cast<int>(std::pow(static_cast<double>(n), 2.0));
 
-	// Write it, with no line end.
+	// Write it, with no line end, and fail if it could not be written.
 	std::printf("%d", n);
+	if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+		std::perror("square-print");
+		return 1;
+	}
 	return 0;
 }
