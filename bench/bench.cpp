@@ -1,62 +1,123 @@
-// Benchmark product-pair at the count limit of 200000 against two baselines
-// from the same build: the read-only floor (scanf of the same input and
-// nothing else) and the plain double scan of the test reference.
+// Benchmark product-pair against two baselines from the same build: the
+// read-only floor (scanf of the same input and nothing else) and the plain
+// double scan of the test reference.
 //
 //   bench DIR RUNS MEASURE FLOOR PLAIN PROGRAM [PROGRAM...]
 //
 // Inputs are generated into DIR from fixed seeds.  The programs run in turn
 // through the launcher MEASURE, round after round, so that all of them meet
-// the same machine load; each row gives the median wall time of RUNS runs
-// (of 3 for the slow plain scan), the ratios to both baselines, and the
-// median peak resident memory.
+// the same machine load; each figure is the median wall time and peak
+// resident memory of RUNS runs.  The plain scan is quadratic and steady:
+// it runs once, and only where that run stays short.
+//
+// First a table at the count limit, then a sweep of counts from 1000 to
+// 200000 on the worst case of each kind and on typical items.  Every
+// figure also goes to DIR/bench.csv, a row per case, program and count.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <fcntl.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 namespace {
 
 const long long limit = 200000;
 const long long composite = 2095133040; // 1600 divisors, below 2^31
+const long long bound = 999999999;      // the largest item
+const double plain_budget = 2.0;        // seconds for one plain scan run
 
-struct Case {
-	const char* name;
-	std::string path;
+struct Input {
+	long long target = composite;
+	std::vector<long long> item;
+	std::string expect; // what every finder must write
 };
 
-// Write target, count and items to path, one line.
-void save(const std::string& path, long long target, const std::vector<long long>& item)
+// The divisors d of the composite with d * d < it: their partners are all
+// larger, so no two of them pair.
+std::vector<long long> small_divisors()
+{
+	std::vector<long long> d;
+	for (long long v = 2; v * v < composite; v++)
+		if (composite % v == 0)
+			d.push_back(v);
+	return d;
+}
+
+// The input of one case at count n, the same on every call.
+Input generate(const std::string& kind, long long n)
+{
+	std::mt19937_64 rng(static_cast<unsigned long long>(n) * 31 + kind.size());
+	std::uniform_int_distribution<long long> any(2, bound);
+	Input in;
+	// Random items that do not divide the target, so none of them can pair.
+	auto filler = [&](long long count) {
+		while (count-- > 0) {
+			long long v = any(rng);
+			while (composite % v == 0)
+				v = any(rng);
+			in.item.push_back(v);
+		}
+	};
+	std::vector<long long> small = small_divisors();
+
+	if (kind == "random") {
+		filler(n);
+	} else if (kind == "pair-last") {
+		filler(n - 2);
+		in.item.push_back(3);
+		in.item.push_back(composite / 3);
+		in.expect = "3 " + std::to_string(composite / 3);
+	} else if (kind == "cycle") {
+		in.target = 1LL << 30;
+		for (long long k = 0; k < n; k++)
+			in.item.push_back(2LL << (k % 4));
+	} else if (kind == "divisors-cycling") {
+		for (long long k = 0; k < n; k++)
+			in.item.push_back(small[static_cast<std::size_t>(k) % small.size()]);
+	} else {
+		// divisors-first[-pair-last]: one divisor of each partnered pair,
+		// the largest set in which no two pair, shuffled, then filler.
+		std::vector<long long> set;
+		for (long long d : small)
+			set.push_back(composite / d <= bound && rng() % 2 ? composite / d : d);
+		std::shuffle(set.begin(), set.end(), rng);
+		set.resize(std::min(set.size(), static_cast<std::size_t>(n)));
+		in.item = set;
+		filler(n - static_cast<long long>(set.size()));
+		if (kind == "divisors-first-pair-last") {
+			// The partner of the last divisor, at the very end.
+			long long d = set.back();
+			for (long long v : set)
+				if (composite / v <= bound)
+					d = v;
+			in.item.back() = composite / d;
+			in.expect = std::to_string(std::min(d, composite / d)) + " " +
+			            std::to_string(std::max(d, composite / d));
+		}
+	}
+	return in;
+}
+
+// Write the input to path, one line.
+void save(const std::string& path, const Input& in)
 {
 	FILE* f = std::fopen(path.c_str(), "w");
 	if (!f) {
 		std::perror(path.c_str());
 		std::exit(2);
 	}
-	std::fprintf(f, "%lld %zu", target, item.size());
-	for (long long v : item)
+	std::fprintf(f, "%lld %zu", in.target, in.item.size());
+	for (long long v : in.item)
 		std::fprintf(f, " %lld", v);
 	std::fputc('\n', f);
 	std::fclose(f);
-}
-
-// Random items that do not divide the target, so none of them can pair.
-std::vector<long long> random_items(std::mt19937_64& rng, long long n)
-{
-	std::uniform_int_distribution<long long> any(2, 999999999);
-	std::vector<long long> item;
-	while (static_cast<long long>(item.size()) < n) {
-		long long v = any(rng);
-		if (composite % v != 0)
-			item.push_back(v);
-	}
-	return item;
 }
 
 struct Sample {
@@ -108,6 +169,87 @@ double median(std::vector<double> v)
 	return v[v.size() / 2];
 }
 
+// The figures of one program on one input; runs is 0 where it was not run.
+struct Figure {
+	int runs = 0;
+	double seconds = 0;
+	double kib = 0;
+};
+
+struct Bench {
+	std::string dir, measure;
+	std::vector<std::string> program; // floor, plain, then the finders
+	int runs = 1;
+	struct Row {
+		std::string kind, program;
+		long long count;
+		Figure fig;
+	};
+	std::vector<Row> csv;
+
+	// Time every program on the case at count n, in interleaved rounds, the
+	// plain scan once when plain is set.  Check each output and record the
+	// figures in the CSV.
+	std::vector<Figure> time(const std::string& kind, long long n, bool plain)
+	{
+		Input in = generate(kind, n);
+		std::string path = dir + "/" + kind + "-" + std::to_string(n) + ".in";
+		save(path, in);
+		std::vector<std::vector<double>> seconds(program.size()), kib(program.size());
+		for (int r = 0; r < runs; r++)
+			for (std::size_t p = 0; p < program.size(); p++) {
+				if (p == 1 && (!plain || r > 0))
+					continue;
+				Sample s = run(measure, program[p], path);
+				if (p > 0 && s.out != in.expect) {
+					std::fprintf(stderr, "bench: %s wrote [%s] on %s, not [%s]\n", program[p].c_str(),
+					             s.out.c_str(), path.c_str(), in.expect.c_str());
+					std::exit(1);
+				}
+				seconds[p].push_back(s.seconds);
+				kib[p].push_back(s.kib);
+			}
+		std::remove(path.c_str());
+
+		std::vector<Figure> fig(program.size());
+		for (std::size_t p = 0; p < program.size(); p++) {
+			if (seconds[p].empty())
+				continue;
+			fig[p] = {static_cast<int>(seconds[p].size()), median(seconds[p]), median(kib[p])};
+			csv.push_back({kind, name(p), n, fig[p]});
+		}
+		return fig;
+	}
+
+	std::string name(std::size_t p) const
+	{
+		return program[p].substr(program[p].find_last_of('/') + 1);
+	}
+};
+
+// The slope of log seconds against log count, by least squares over the
+// three largest counts at which the program ran: below them the start-up
+// of a process, a few milliseconds, flattens every curve.
+double slope(const std::vector<long long>& count, const std::vector<Figure>& fig)
+{
+	std::vector<std::size_t> ran;
+	for (std::size_t k = 0; k < count.size(); k++)
+		if (fig[k].runs)
+			ran.push_back(k);
+	if (ran.size() > 3)
+		ran.erase(ran.begin(), ran.end() - 3);
+	double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
+	for (std::size_t k : ran) {
+		double x = std::log(static_cast<double>(count[k])), y = std::log(fig[k].seconds);
+		n += 1;
+		sx += x;
+		sy += y;
+		sxx += x * x;
+		sxy += x * y;
+	}
+	return n < 2 ? NAN : (n * sxy - sx * sy) / (n * sxx - sx * sx);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -116,59 +258,105 @@ int main(int argc, char** argv)
 		std::fprintf(stderr, "usage: bench DIR RUNS MEASURE FLOOR PLAIN PROGRAM [PROGRAM...]\n");
 		return 2;
 	}
-	std::string dir = argv[1];
-	int runs = std::max(1, std::atoi(argv[2]));
-	std::string measure = argv[3];
-	std::vector<std::string> program(argv + 4, argv + argc);
+	Bench b;
+	b.dir = argv[1];
+	b.runs = std::max(1, std::atoi(argv[2]));
+	b.measure = argv[3];
+	b.program.assign(argv + 4, argv + argc);
 
-	// The three inputs, at the count limit.
-	std::mt19937_64 rng(20261208);
-	std::vector<Case> cases = {
-		{"random items, no pair", dir + "/random.in"},
-		{"adversarial: all divide, no pair", dir + "/adversarial.in"},
-		{"pair at the last two positions", dir + "/last-pair.in"},
+	// The table at the count limit.  The plain scan runs once, on typical
+	// items only: elsewhere it takes as long and says nothing new.
+	struct Case {
+		const char* kind;
+		const char* what;
 	};
-	save(cases[0].path, composite, random_items(rng, limit));
-	std::vector<long long> cycle;
-	for (long long k = 0; k < limit; k++)
-		cycle.push_back(2LL << (k % 4));
-	save(cases[1].path, 1LL << 30, cycle);
-	std::vector<long long> last = random_items(rng, limit - 2);
-	last.push_back(composite / 698377680);
-	last.push_back(698377680);
-	save(cases[2].path, composite, last);
-
-	std::printf("median of %d runs (3 for the plain scan); floor = read-only scanf, "
-	            "plain = double scan with 64-bit products\n\n",
-	            runs);
-	std::printf("%-34s %-22s %9s %9s %9s %10s\n", "case", "program", "seconds", "/ floor", "/ plain", "peak KiB");
-	for (const Case& c : cases) {
-		// Rounds of one run per program, so every program sees the same load.
-		std::vector<std::vector<double>> seconds(program.size());
-		std::vector<std::vector<double>> kib(program.size());
-		std::vector<std::string> out(program.size());
-		for (int r = 0; r < runs; r++)
-			for (std::size_t p = 0; p < program.size(); p++) {
-				if (p == 1 && r >= 3)
-					continue;
-				Sample s = run(measure, program[p], c.path);
-				seconds[p].push_back(s.seconds);
-				kib[p].push_back(s.kib);
-				out[p] = s.out;
-			}
-
-		double floor = median(seconds[0]), plain = median(seconds[1]);
-		for (std::size_t p = 0; p < program.size(); p++) {
-			std::string name = program[p].substr(program[p].find_last_of('/') + 1);
-			double t = median(seconds[p]);
-			std::printf("%-34s %-22s %9.4f %9.2f %9.2f %10.0f\n", p == 0 ? c.name : "", name.c_str(), t,
-			            t / floor, t / plain, median(kib[p]));
-			if (p > 1 && out[p] != out[1])
-				std::printf("    ! %s wrote [%s], the plain scan [%s]\n", name.c_str(), out[p].c_str(),
-				            out[1].c_str());
+	const std::vector<Case> table = {
+		{"random", "random items, no pair"},
+		{"pair-last", "random items, pair at the end"},
+		{"cycle", "items cycling 2 4 8 16, target 2^30"},
+		{"divisors-first", "799 divisors, no pair, then filler"},
+		{"divisors-first-pair-last", "the same, pair at the very end"},
+		{"divisors-cycling", "799 small divisors, cycling"},
+	};
+	std::printf("At the count limit of %lld: median of %d runs; floor = read-only scanf, "
+	            "plain = double scan with 64-bit products (one run, * )\n\n",
+	            limit, b.runs);
+	std::printf("%-38s %-22s %9s %8s %8s %9s\n", "case", "program", "seconds", "/ floor", "/ plain", "peak KiB");
+	std::vector<std::vector<Figure>> at_limit;
+	for (const Case& row : table) {
+		std::vector<Figure> fig = b.time(row.kind, limit, std::string(row.kind) == "random");
+		at_limit.push_back(fig);
+		for (std::size_t p = 0; p < fig.size(); p++) {
+			if (fig[p].runs == 0)
+				continue;
+			std::printf("%-38s %-22s %9.4f %8.2f ", p == 0 ? row.what : "", b.name(p).c_str(), fig[p].seconds,
+			            fig[p].seconds / fig[0].seconds);
+			if (fig[1].runs)
+				std::printf("%7.3f%s", fig[p].seconds / fig[1].seconds, p == 1 ? "*" : " ");
+			else
+				std::printf("%7s ", "-");
+			std::printf(" %9.0f\n", fig[p].kib);
 		}
-		std::printf("%34s peak memory above the floor: %.0f KiB (product-pair)\n\n", "",
-		            median(kib[2]) - median(kib[0]));
+		std::printf("%38s peak memory above the floor: %.0f KiB (%s)\n\n", "", fig[2].kib - fig[0].kib,
+		            b.name(2).c_str());
 	}
+
+	// The sweep: about 8 counts, evenly spaced on a log scale.  The plain
+	// scan runs while its next run, grown as the square of the count, is
+	// expected to stay within the budget.
+	const std::vector<const char*> sweep = {"random", "cycle", "divisors-first", "divisors-cycling"};
+	std::vector<long long> count;
+	for (int k = 0; k < 8; k++)
+		count.push_back(std::llround(1000 * std::pow(200.0, k / 7.0)));
+	std::printf("Sweep: seconds (median of %d runs; the plain scan one run, while it stays under %.0f s)\n",
+	            b.runs, plain_budget);
+	for (std::size_t c = 0; c < sweep.size(); c++) {
+		std::printf("\n%-18s", sweep[c]);
+		for (std::size_t p = 0; p < b.program.size(); p++)
+			std::printf(" %14s", b.name(p).c_str());
+		std::printf("\n");
+		std::vector<std::vector<Figure>> fig(b.program.size());
+		double plain = 0;
+		for (std::size_t k = 0; k < count.size(); k++) {
+			double grow = k ? std::pow(static_cast<double>(count[k]) / static_cast<double>(count[k - 1]), 2) : 0;
+			std::vector<Figure> f;
+			for (std::size_t r = 0; r < table.size(); r++)
+				if (count[k] == limit && sweep[c] == std::string(table[r].kind))
+					f = at_limit[r];
+			if (f.empty())
+				f = b.time(sweep[c], count[k], plain * grow < plain_budget);
+			plain = f[1].runs ? f[1].seconds : HUGE_VAL;
+			std::printf("%-18lld", count[k]);
+			for (std::size_t p = 0; p < f.size(); p++) {
+				fig[p].push_back(f[p]);
+				if (f[p].runs)
+					std::printf(" %14.5f", f[p].seconds);
+				else
+					std::printf(" %14s", "-");
+			}
+			std::printf("\n");
+		}
+		std::printf("%-18s", "slope (top 3)");
+		for (std::size_t p = 0; p < b.program.size(); p++)
+			std::printf(" %14.2f", slope(count, fig[p]));
+		std::printf("\n");
+	}
+	// The CSV, sorted by case, program and count, so that each program's
+	// line in a case is one run of rows.
+	std::string path = b.dir + "/bench.csv";
+	FILE* csv = std::fopen(path.c_str(), "w");
+	if (!csv) {
+		std::perror(path.c_str());
+		return 2;
+	}
+	std::sort(b.csv.begin(), b.csv.end(), [](const Bench::Row& x, const Bench::Row& y) {
+		return std::tie(x.kind, x.program, x.count) < std::tie(y.kind, y.program, y.count);
+	});
+	std::fprintf(csv, "case,program,count,runs,seconds,peak_kib\n");
+	for (const Bench::Row& r : b.csv)
+		std::fprintf(csv, "%s,%s,%lld,%d,%.6f,%.0f\n", r.kind.c_str(), r.program.c_str(), r.count, r.fig.runs,
+		             r.fig.seconds, r.fig.kib);
+	std::fclose(csv);
+	std::printf("\nFigures in %s\n", path.c_str());
 	return 0;
 }
