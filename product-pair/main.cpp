@@ -16,40 +16,38 @@ __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "arch=x86-64-v2
 int main()
 {
 	// Read the target and the count as 64-bit values, so that a numeral
-	// outside 32 bits is rejected rather than wrapped.  A token that does
-	// not convert, or the end of the input, ends the run in silence; a
-	// read error ends it with a message and status 1, for it is no answer.
-	long long target, count;
-	if (std::scanf("%lld", &target) != 1 || std::scanf("%lld", &count) != 1) {
-		if (!std::ferror(stdin))
-			return 0;
-		std::perror("product-pair");
-		return 1;
-	}
+	// outside 32 bits is rejected rather than wrapped.  Reading stops at
+	// the first value that does not convert.
+	long long target = 0, count = 0;
+	bool read = std::scanf("%lld", &target) == 1 && std::scanf("%lld", &count) == 1;
 
 	// Reject a count outside 1..200000 before reading or storing any item.
-	if (count < 1 || count > 200000)
+	if (read && (count < 1 || count > 200000))
 		return 0;
 
-	// Read every item before any is tested; remember whether one broke
-	// its bounds, and end at once, as above, if one does not convert.
-	// The store has room for 63 more, so that the search can read the
-	// last block whole.
-	int n = static_cast<int>(count);
+	// Read every item before any is tested, and remember whether one broke
+	// its bounds.  The store has room for 63 more, so that the search can
+	// read the last block whole.
+	int n = read ? static_cast<int>(count) : 0;
 	std::vector<int> item(static_cast<std::size_t>(n) + 63);
 	bool bad = false;
-	for (int k = 0; k < n; k++) {
-		long long v;
-		if (std::scanf("%lld", &v) != 1) {
-			if (!std::ferror(stdin))
-				return 0;
-			std::perror("product-pair");
-			return 1;
-		}
+	for (int k = 0; read && k < n; k++) {
+		long long v = 0;
+		read = std::scanf("%lld", &v) == 1;
 		if (v < 2 || v > 999999999)
 			bad = true;
 		else
 			item[k] = static_cast<int>(v);
+	}
+
+	// Input that ends early, or a token that does not convert, ends the
+	// run in silence.  A read error ends it with a message and status 1,
+	// for silence would claim that no pair exists.
+	if (!read) {
+		if (!std::ferror(stdin))
+			return 0;
+		std::perror("product-pair");
+		return 1;
 	}
 
 	// Reject a target outside 1..INT_MAX, then any item out of bounds.
@@ -93,11 +91,13 @@ int main()
 			// A hit is the pair (v, want), whichever position holds it.
 			// Look for it before retiring anything: when v is the square
 			// root of the target, its copies are the hits.
-			// A pair that could not be written fails the run: the caller
-			// must not take it for no pair.
+			// A pair that could not be written fails the run, for the
+			// caller must not take it for no pair.  The stream's error
+			// mark covers a failed write and a failed flush alike.
 			if (hit == 0) {
 				std::printf("%d %d", std::min(v, want), std::max(v, want));
-				if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+				std::fflush(stdout);
+				if (std::ferror(stdout)) {
 					std::perror("product-pair");
 					return 1;
 				}

@@ -11,9 +11,11 @@ int main()
 	int n = 2;
 	n = static_cast<int>(std::pow(static_cast<double>(n), 2.0));
 
-	// Write it, with no line end, and fail if it could not be written.
+	// Write it, with no line end, and fail if it could not be written:
+	// the stream's error mark covers a failed write and a failed flush.
 	std::printf("%d", n);
-	if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+	std::fflush(stdout);
+	if (std::ferror(stdout)) {
 		std::perror("square-print");
 		return 1;
 	}
