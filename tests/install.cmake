@@ -1,6 +1,7 @@
-# Install the build in BUILD into a fresh prefix, check that the programs
-# and their manual pages land where a user looks for them, and run each
-# installed program on one example.
+# Install the build in BUILD into a fresh prefix, check that the programs,
+# their manual pages and the licence land where a user looks for them, and
+# run each installed program on one example.  With READELF set, also check
+# that both programs are built hardened.
 cmake_minimum_required(VERSION 3.25)
 
 set(prefix ${BUILD}/install-test)
@@ -10,7 +11,8 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix}
 if(NOT rc EQUAL 0)
 	message(FATAL_ERROR "cmake --install failed: ${rc}")
 endif()
-foreach(file bin/product-pair bin/square-print share/man/man1/product-pair.1 share/man/man1/square-print.1)
+foreach(file bin/product-pair bin/square-print share/man/man1/product-pair.1.gz share/man/man1/square-print.1.gz
+		share/doc/product-pair-tools/copyright share/doc/product-pair-tools/changelog.gz)
 	if(NOT EXISTS ${prefix}/${file})
 		message(FATAL_ERROR "not installed: ${file}")
 	endif()
@@ -27,3 +29,22 @@ foreach(run "product-pair|2 6" "square-print|4")
 		message(FATAL_ERROR "installed ${program}: [${out}] [${err}] ${rc}, expected [${want}]")
 	endif()
 endforeach()
+
+# Hardening, read off the ELF headers, dynamic sections and symbols: a
+# position-independent executable, read-only relocations bound at start-up,
+# fortified printf, and in product-pair, which has buffers on its stack,
+# the stack protector.
+if(READELF)
+	foreach(program product-pair square-print)
+		execute_process(COMMAND ${READELF} -hldW --dyn-syms ${prefix}/bin/${program} OUTPUT_VARIABLE elf)
+		set(want "Type: +DYN" "GNU_RELRO" "BIND_NOW" "FLAGS_1.*PIE" "__printf_chk")
+		if(program STREQUAL product-pair)
+			list(APPEND want "__stack_chk_fail")
+		endif()
+		foreach(mark IN LISTS want)
+			if(NOT elf MATCHES "${mark}")
+				message(FATAL_ERROR "installed ${program} is not hardened: no ${mark}")
+			endif()
+		endforeach()
+	endforeach()
+endif()

@@ -1,5 +1,6 @@
 # Build the Debian package of the build in BUILD and check that it holds
-# both programs and both manual pages.
+# both programs, both manual pages, the copyright file and the changelog.
+# With LINTIAN set, fail on any error or warning it reports.
 cmake_minimum_required(VERSION 3.25)
 
 set(dir ${BUILD}/package-test)
@@ -12,8 +13,16 @@ if(NOT rc EQUAL 0 OR NOT deb)
 endif()
 execute_process(COMMAND ${DPKG_DEB} --contents ${deb} OUTPUT_VARIABLE contents RESULT_VARIABLE rc)
 foreach(file usr/bin/product-pair usr/bin/square-print
-		usr/share/man/man1/product-pair.1 usr/share/man/man1/square-print.1)
+		usr/share/man/man1/product-pair.1.gz usr/share/man/man1/square-print.1.gz
+		usr/share/doc/product-pair-tools/copyright usr/share/doc/product-pair-tools/changelog.gz)
 	if(NOT contents MATCHES " \\./${file}\n")
 		message(FATAL_ERROR "${file} is not in ${deb}:\n${contents}")
 	endif()
 endforeach()
+
+if(LINTIAN)
+	execute_process(COMMAND ${LINTIAN} ${deb} OUTPUT_VARIABLE report ERROR_VARIABLE report)
+	if(report MATCHES "(^|\n)[EW]: ")
+		message(FATAL_ERROR "lintian on ${deb}:\n${report}")
+	endif()
+endif()
