@@ -62,11 +62,14 @@ int main()
 	for (int k = 0; k < n; k++)
 		if (t % item[k] == 0)
 			item[m++] = item[k];
-	std::fill(item.begin() + m, item.end(), 0);
+
+	// Clear the 63 places after the last kept item, which the last block
+	// reads.  A retired item holds 0 too: 0 is never a want, nor a copy of
+	// an item.
+	std::fill(item.begin() + m, item.begin() + m + 63, 0);
 
 	// Scan pairs (i, j), j > i, in order: item[i] pairs only with the
-	// value want = t / item[i].  A retired item holds 0, like the room
-	// after the last item: 0 is never a want, nor a copy of an item.
+	// value want = t / item[i].
 	for (int i = 0; i < m; i++) {
 		int v = item[i];
 		if (v == 0)
@@ -88,12 +91,12 @@ int main()
 				copy = std::min(copy, x ^ static_cast<unsigned>(v));
 			}
 
-			// A hit is the pair (v, want), whichever position holds it.
-			// Look for it before retiring anything: when v is the square
-			// root of the target, its copies are the hits.
-			// A pair that could not be written fails the run, for the
-			// caller must not take it for no pair.  The stream's error
-			// mark covers a failed write and a failed flush alike.
+			// A hit is the pair (v, want), whichever position holds it,
+			// and is taken before anything is retired: when v is the
+			// square root of the target, its copies are the hits.  A pair
+			// that could not be written fails the run, for the caller must
+			// not take it for no pair; the stream's error mark covers a
+			// failed write and a failed flush alike.
 			if (hit == 0) {
 				std::printf("%d %d", std::min(v, want), std::max(v, want));
 				std::fflush(stdout);
