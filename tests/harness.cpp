@@ -143,9 +143,10 @@ std::string pool_input(Rng& rng)
 {
 	long long t = one_of(rng, std::vector<long long>{3600, 14400, 720720, 1000000, 2095133040});
 	std::vector<long long> pool;
-	for (long long d = 2; d * d < t; d++)
-		if (t % d == 0)
-			pool.push_back(d);
+	long long root = 2; // ends as the first value whose square reaches t
+	for (; root * root < t; root++)
+		if (t % root == 0)
+			pool.push_back(root);
 	if (pick(rng, 0, 1))
 		pool.resize(static_cast<std::size_t>(pick(rng, 1, static_cast<long long>(pool.size()))));
 
@@ -161,9 +162,6 @@ std::string pool_input(Rng& rng)
 	if (pick(rng, 0, 2)) {
 		long long a = pick(rng, 0, n - 1);
 		long long b = a + one_of(rng, std::vector<long long>{16, 64, 128}) + pick(rng, -1, 1);
-		long long root = 2;
-		while ((root + 1) * (root + 1) <= t)
-			root++;
 		long long d = root * root == t && pick(rng, 0, 1) ? root : one_of(rng, pool);
 		if (b < n && t / d <= 999999999) {
 			item[static_cast<std::size_t>(a)] = d;
