@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <random>
 #include <string>
 #include <tuple>
@@ -282,10 +283,10 @@ int main(int argc, char** argv)
 	            "plain = double scan with 64-bit products (one run, * )\n\n",
 	            limit, b.runs);
 	std::printf("%-38s %-22s %9s %8s %8s %9s\n", "case", "program", "seconds", "/ floor", "/ plain", "peak KiB");
-	std::vector<std::vector<Figure>> at_limit;
+	std::map<std::string, std::vector<Figure>> at_limit;
 	for (const Case& row : table) {
 		std::vector<Figure> fig = b.time(row.kind, limit, std::string(row.kind) == "random");
-		at_limit.push_back(fig);
+		at_limit[row.kind] = fig;
 		for (std::size_t p = 0; p < fig.size(); p++) {
 			if (fig[p].runs == 0)
 				continue;
@@ -319,12 +320,8 @@ int main(int argc, char** argv)
 		double plain = 0;
 		for (std::size_t k = 0; k < count.size(); k++) {
 			double grow = k ? std::pow(static_cast<double>(count[k]) / static_cast<double>(count[k - 1]), 2) : 0;
-			std::vector<Figure> f;
-			for (std::size_t r = 0; r < table.size(); r++)
-				if (count[k] == limit && sweep[c] == std::string(table[r].kind))
-					f = at_limit[r];
-			if (f.empty())
-				f = b.time(sweep[c], count[k], plain * grow < plain_budget);
+			std::vector<Figure> f = count[k] == limit ? at_limit[sweep[c]]
+			                                          : b.time(sweep[c], count[k], plain * grow < plain_budget);
 			plain = f[1].runs ? f[1].seconds : HUGE_VAL;
 			std::printf("%-18lld", count[k]);
 			for (std::size_t p = 0; p < f.size(); p++) {
