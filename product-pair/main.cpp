@@ -11,8 +11,11 @@
 #include <vector>
 
 // One binary for every x86-64: the loader picks the widest SIMD clone
-// that the processor runs.
+// that the processor runs.  Other compilers and other processors build
+// the plain code, which vectorizes at every SIMD level.
+#if defined(__x86_64__) && !defined(__clang__)
 __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "arch=x86-64-v2", "default")))
+#endif
 int main()
 {
 	// Read the target and the count as 64-bit values, so that a numeral
@@ -26,10 +29,10 @@ int main()
 		return 0;
 
 	// Read every item before any is tested, and remember whether one broke
-	// its bounds.  The store has room for 63 more, so that the search can
-	// read the last block whole.
+	// its bounds.
 	int n = read ? static_cast<int>(count) : 0;
-	std::vector<int> item(static_cast<std::size_t>(n) + 63);
+	std::vector<int> store(static_cast<std::size_t>(n));
+	int* item = store.data();
 	bool bad = false;
 	for (int k = 0; read && k < n; k++) {
 		long long v = 0;
@@ -63,53 +66,75 @@ int main()
 		if (t % item[k] == 0)
 			item[m++] = item[k];
 
-	// Clear the 63 places after the last kept item, which the last block
-	// reads.  A retired item holds 0 too: 0 is never a want, nor a copy of
-	// an item.
-	std::fill(item.begin() + m, item.begin() + m + 63, 0);
-
 	// Scan pairs (i, j), j > i, in order: item[i] pairs only with the
-	// value want = t / item[i].
+	// value want = t / item[i].  If want is not after i it is nowhere, for
+	// an earlier want would have found item[i]: so that value can never
+	// pair again, and the search retires its later copies as it passes
+	// them, writing 0, which is never a want nor a copy of an item.
+	int dead = 0;
 	for (int i = 0; i < m; i++) {
 		int v = item[i];
 		if (v == 0)
 			continue;
 		int want = t / v;
 
-		// Search for want after i, a block of 64 at a time.  If want is
-		// not there it is nowhere, for an earlier want would have found v
-		// at i: so v can never pair again, and the search retires its
-		// later copies as it passes them.
-		for (int j = i + 1; j < m; j += 64) {
-			// Test the whole block with SIMD compares: x ^ y is 0 only
-			// where x equals y, so each least value is 0 exactly when the
-			// block holds want, or a copy of v.
-			unsigned hit = UINT_MAX, copy = UINT_MAX;
-			for (int k = j; k < j + 64; k++) {
-				unsigned x = static_cast<unsigned>(item[k]);
-				hit = std::min(hit, x ^ static_cast<unsigned>(want));
-				copy = std::min(copy, x ^ static_cast<unsigned>(v));
-			}
+		// One pass serves two values: v, and u, the next live item at h
+		// (or v again at the end), whose want is uwant.  u may itself be
+		// v's partner.
+		int h = i + 1;
+		while (h < m && item[h] == 0)
+			h++;
+		int u = h < m ? item[h] : v;
+		int uwant = t / u;
+		int found = h < m && u == want;
+		int ufound = 0;
 
-			// A hit is the pair (v, want), whichever position holds it,
-			// and is taken before anything is retired: when v is the
-			// square root of the target, its copies are the hits.  A pair
-			// that could not be written fails the run, for the caller must
-			// not take it for no pair; the stream's error mark covers a
-			// failed write and a failed flush alike.
-			if (hit == 0) {
-				std::printf("%d %d", std::min(v, want), std::max(v, want));
-				std::fflush(stdout);
-				if (std::ferror(stdout)) {
-					std::perror("product-pair");
-					return 1;
-				}
-				return 0;
+		// Count the wants after h and retire the copies of v and u, in one
+		// pass that vectorizes at every SIMD level.  It does not stop at a
+		// hit: the whole pass costs less than a test for leaving it at each
+		// item.  The counts come from each item as read, before it is
+		// retired: when v is the square root of the target, its copies are
+		// the hits.
+		int gone = 0;
+		for (int j = h + 1; j < m; j++) {
+			int x = item[j];
+			found += x == want;
+			ufound += x == uwant;
+			int copy = (x == v) | (x == u);
+			gone += copy;
+			item[j] = copy ? 0 : x;
+		}
+
+		// Any hit of v comes first in scan order, then any of u.  A pair
+		// that could not be written fails the run, for the caller must not
+		// take it for no pair; the stream's error mark covers a failed
+		// write and a failed flush alike.
+		if (found || ufound) {
+			if (!found) {
+				v = u;
+				want = uwant;
 			}
-			if (copy == 0)
-				for (int k = j; k < j + 64; k++)
-					if (item[k] == v)
-						item[k] = 0;
+			std::printf("%d %d", std::min(v, want), std::max(v, want));
+			std::fflush(stdout);
+			if (std::ferror(stdout)) {
+				std::perror("product-pair");
+				return 1;
+			}
+			return 0;
+		}
+
+		// Both values failed.  Once an eighth of the rest is retired,
+		// squeeze it out, in order, so that later passes read only live
+		// items.
+		i = h;
+		dead += gone;
+		if (dead * 8 > m - i) {
+			int w = i + 1;
+			for (int j = i + 1; j < m; j++)
+				if (item[j] != 0)
+					item[w++] = item[j];
+			m = w;
+			dead = 0;
 		}
 	}
 	return 0;
