@@ -2,6 +2,7 @@
 // of every pair in order.  It reads and rejects input by the same rules as
 // product-pair and serves as the oracle of the randomized tests and as the
 // benchmark's baseline.
+#include <cstddef>
 #include <cstdio>
 #include <vector>
 
