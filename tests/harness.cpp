@@ -1,6 +1,9 @@
 // Runs the programs on generated inputs and checks every run: exit status 0,
 // an empty standard error, an end within a time limit, and the output.
 //
+// PROGRAM and REFERENCE may be commands of several words, such as an
+// emulator and a program.
+//
 //   harness differential PROGRAM SEED ROUNDS REFERENCE
 //       small random inputs, output compared byte for byte with REFERENCE
 //   harness hostile PROGRAM SEED ROUNDS
@@ -8,6 +11,7 @@
 //   harness open-stdin PROGRAM INPUT EXPECTED [ARG...]
 //       INPUT on a standard input that is never closed; the program must
 //       end by itself and write EXPECTED
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -113,6 +117,18 @@ Result run(const std::vector<std::string>& argv, const std::string& input, bool 
 	else
 		std::fprintf(stderr, "input of %zu bytes, starting [%.200s]\n", input.size(), input.c_str());
 	std::exit(1);
+}
+
+// A command's words, split at blanks.
+std::vector<std::string> words(const std::string& command)
+{
+	std::vector<std::string> w;
+	for (std::size_t at = 0, end; at < command.size(); at = end + 1) {
+		end = std::min(command.find(' ', at), command.size());
+		if (end > at)
+			w.push_back(command.substr(at, end - at));
+	}
+	return w;
 }
 
 bool clean(const Result& r)
@@ -319,14 +335,14 @@ int main(int argc, char** argv)
 			std::string where = " (seed " + std::to_string(seed) + ", round " + std::to_string(k) + ")";
 			if (mode == "hostile") {
 				std::string input = hostile_input(rng);
-				Result got = run({argv[2]}, input, false, 20);
+				Result got = run(words(argv[2]), input, false, 20);
 				if (!clean(got) || !plausible(input, got.out))
 					fail("bad run on hostile input", input, got, where);
 				continue;
 			}
 			std::string input = small_input(rng);
-			Result got = run({argv[2]}, input, false, 20);
-			Result want = run({argv[5]}, input, false, 20);
+			Result got = run(words(argv[2]), input, false, 20);
+			Result want = run(words(argv[5]), input, false, 20);
 			where += "; reference wrote [" + want.out + "]";
 			if (!clean(want))
 				fail("the reference failed", input, want, where);
@@ -337,7 +353,7 @@ int main(int argc, char** argv)
 	}
 
 	if (mode == "open-stdin" && argc >= 5) {
-		std::vector<std::string> args = {argv[2]};
+		std::vector<std::string> args = words(argv[2]);
 		for (int k = 5; k < argc; k++)
 			args.push_back(argv[k]);
 		Result got = run(args, argv[3], true, 5);
