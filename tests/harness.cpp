@@ -75,7 +75,7 @@ Result run(const std::vector<std::string>& argv, const std::string& input, bool 
 		for (const std::string& a : argv)
 			args.push_back(const_cast<char*>(a.c_str()));
 		args.push_back(nullptr);
-		execv(args[0], args.data());
+		execvp(args[0], args.data());
 		_exit(127);
 	}
 
