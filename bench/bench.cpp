@@ -4,15 +4,14 @@
 //
 //   bench DIR RUNS MEASURE FLOOR PLAIN PROGRAM [PROGRAM...]
 //
-// Inputs are generated into DIR from fixed seeds.  The programs run in turn
-// through the launcher MEASURE, round after round, so that all of them meet
-// the same machine load; each figure is the median wall time and peak
-// resident memory of RUNS runs.  The plain scan is quadratic and steady:
-// it runs once, and only where that run stays short.
-//
-// First a table at the count limit, then a sweep of counts from 1000 to
-// 200000 on the worst case of each kind and on typical items.  Every
-// figure also goes to DIR/bench.csv, a row per case, program and count.
+// It works in three steps.  It generates every input into DIR from fixed
+// seeds; it times the programs on each, through the launcher MEASURE, in
+// interleaved rounds so that all of them meet the same machine load (each
+// figure is the median wall time and peak resident memory of RUNS runs);
+// and it reports a table at the count limit, a sweep of counts from 1000
+// to 200000 with the slope of each curve, and DIR/bench.csv, a row per
+// case, program and count.  The plain scan is quadratic and steady: it
+// runs once, and only where that run stays short.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -23,10 +22,6 @@
 #include <tuple>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace {
 
 const long long limit = 200000;
@@ -34,22 +29,28 @@ const long long composite = 2095133040; // 1600 divisors, below 2^31
 const long long bound = 999999999;      // the largest item
 const double plain_budget = 2.0;        // seconds for one plain scan run
 
+// The cases: the table shows them all at the count limit, the sweep those
+// marked.
+struct Case {
+	const char* kind;
+	const char* what;
+	bool swept;
+};
+const std::vector<Case> cases = {
+	{"random", "random items, no pair", true},
+	{"pair-last", "random items, pair at the end", false},
+	{"cycle", "items cycling 2 4 8 16, target 2^30", true},
+	{"divisors-first", "799 divisors, no pair, then filler", true},
+	{"divisors-first-pair-last", "the same, pair at the very end", false},
+	{"divisors-cycling", "799 small divisors, cycling", true},
+	{"set-cycling", "the largest divisor set, cycling", false},
+};
+
 struct Input {
 	long long target = composite;
 	std::vector<long long> item;
 	std::string expect; // what every finder must write
 };
-
-// The divisors d of the composite with d * d < it: their partners are all
-// larger, so no two of them pair.
-std::vector<long long> small_divisors()
-{
-	std::vector<long long> d;
-	for (long long v = 2; v * v < composite; v++)
-		if (composite % v == 0)
-			d.push_back(v);
-	return d;
-}
 
 // The input of one case at count n, the same on every call.
 Input generate(const std::string& kind, long long n)
@@ -66,7 +67,20 @@ Input generate(const std::string& kind, long long n)
 			in.item.push_back(v);
 		}
 	};
-	std::vector<long long> small = small_divisors();
+	// The divisors d with d * d below the target: their partners are all
+	// larger, so no two of them pair.  The largest set in which no two
+	// pair takes one of each partnered pair, either one, shuffled.
+	std::vector<long long> small, set;
+	for (long long d = 2; d * d < composite; d++)
+		if (composite % d == 0)
+			small.push_back(d);
+	for (long long d : small)
+		set.push_back(composite / d <= bound && rng() % 2 ? composite / d : d);
+	std::shuffle(set.begin(), set.end(), rng);
+	auto cycling = [&](const std::vector<long long>& values) {
+		for (long long k = 0; k < n; k++)
+			in.item.push_back(values[static_cast<std::size_t>(k) % values.size()]);
+	};
 
 	if (kind == "random") {
 		filler(n);
@@ -77,18 +91,13 @@ Input generate(const std::string& kind, long long n)
 		in.expect = "3 " + std::to_string(composite / 3);
 	} else if (kind == "cycle") {
 		in.target = 1LL << 30;
-		for (long long k = 0; k < n; k++)
-			in.item.push_back(2LL << (k % 4));
+		cycling({2, 4, 8, 16});
 	} else if (kind == "divisors-cycling") {
-		for (long long k = 0; k < n; k++)
-			in.item.push_back(small[static_cast<std::size_t>(k) % small.size()]);
+		cycling(small);
+	} else if (kind == "set-cycling") {
+		cycling(set);
 	} else {
-		// divisors-first[-pair-last]: one divisor of each partnered pair,
-		// the largest set in which no two pair, shuffled, then filler.
-		std::vector<long long> set;
-		for (long long d : small)
-			set.push_back(composite / d <= bound && rng() % 2 ? composite / d : d);
-		std::shuffle(set.begin(), set.end(), rng);
+		// divisors-first[-pair-last]: the set, then filler.
 		set.resize(std::min(set.size(), static_cast<std::size_t>(n)));
 		in.item = set;
 		filler(n - static_cast<long long>(set.size()));
@@ -130,38 +139,33 @@ struct Sample {
 // Run program once through the launcher, with input as standard input.
 Sample run(const std::string& measure, const std::string& program, const std::string& input)
 {
-	FILE* out = std::tmpfile();
-	FILE* err = std::tmpfile();
-	int in = open(input.c_str(), O_RDONLY);
-	if (!out || !err || in < 0) {
-		std::perror("bench");
-		std::exit(2);
-	}
-	pid_t pid = fork();
-	if (pid == 0) {
-		dup2(in, 0);
-		dup2(fileno(out), 1);
-		dup2(fileno(err), 2);
-		execl(measure.c_str(), measure.c_str(), program.c_str(), static_cast<char*>(nullptr));
-		_exit(127);
-	}
-	int status = 0;
-	waitpid(pid, &status, 0);
-	close(in);
-
+	std::string figures = input + ".figures";
+	FILE* p = popen((measure + " " + program + " <" + input + " 2>" + figures).c_str(), "r");
 	Sample s;
 	char buf[256];
-	std::rewind(out);
-	s.out.assign(buf, std::fread(buf, 1, sizeof buf, out));
-	std::rewind(err);
-	if (std::fscanf(err, "%lf %lf", &s.seconds, &s.kib) != 2 || !WIFEXITED(status) ||
-	    WEXITSTATUS(status) != 0) {
+	s.out.assign(buf, p ? std::fread(buf, 1, sizeof buf, p) : 0);
+	int status = p ? pclose(p) : -1;
+	FILE* f = std::fopen(figures.c_str(), "r");
+	if (!f || std::fscanf(f, "%lf %lf", &s.seconds, &s.kib) != 2 || status != 0) {
 		std::fprintf(stderr, "bench: %s failed on %s\n", program.c_str(), input.c_str());
 		std::exit(1);
 	}
-	std::fclose(out);
-	std::fclose(err);
+	std::fclose(f);
+	std::remove(figures.c_str());
 	return s;
+}
+
+// The shared libraries a program loads, as ldd names them.
+std::vector<std::string> libraries(const std::string& program)
+{
+	std::vector<std::string> lib;
+	FILE* p = popen(("ldd " + program).c_str(), "r");
+	char name[4096];
+	while (p && std::fscanf(p, " %4095s%*[^\n]", name) == 1)
+		lib.push_back(name);
+	if (p)
+		pclose(p);
+	return lib;
 }
 
 double median(std::vector<double> v)
@@ -177,56 +181,31 @@ struct Figure {
 	double kib = 0;
 };
 
-struct Bench {
-	std::string dir, measure;
-	std::vector<std::string> program; // floor, plain, then the finders
-	int runs = 1;
-	struct Row {
-		std::string kind, program;
-		long long count;
-		Figure fig;
-	};
-	std::vector<Row> csv;
-
-	// Time every program on the case at count n, in interleaved rounds, the
-	// plain scan once when plain is set.  Check each output and record the
-	// figures in the CSV.
-	std::vector<Figure> time(const std::string& kind, long long n, bool plain)
-	{
-		Input in = generate(kind, n);
-		std::string path = dir + "/" + kind + "-" + std::to_string(n) + ".in";
-		save(path, in);
-		std::vector<std::vector<double>> seconds(program.size()), kib(program.size());
-		for (int r = 0; r < runs; r++)
-			for (std::size_t p = 0; p < program.size(); p++) {
-				if (p == 1 && (!plain || r > 0))
-					continue;
-				Sample s = run(measure, program[p], path);
-				if (p > 0 && s.out != in.expect) {
-					std::fprintf(stderr, "bench: %s wrote [%s] on %s, not [%s]\n", program[p].c_str(),
-					             s.out.c_str(), path.c_str(), in.expect.c_str());
-					std::exit(1);
-				}
-				seconds[p].push_back(s.seconds);
-				kib[p].push_back(s.kib);
-			}
-		std::remove(path.c_str());
-
-		std::vector<Figure> fig(program.size());
+// Time every program on path, in interleaved rounds, the plain scan (the
+// second program) once when plain is set, and check each output.
+std::vector<Figure> time(const std::vector<std::string>& program, const std::string& measure, int runs,
+                         const std::string& path, const std::string& expect, bool plain)
+{
+	std::vector<std::vector<double>> seconds(program.size()), kib(program.size());
+	for (int r = 0; r < runs; r++)
 		for (std::size_t p = 0; p < program.size(); p++) {
-			if (seconds[p].empty())
+			if (p == 1 && (!plain || r > 0))
 				continue;
-			fig[p] = {static_cast<int>(seconds[p].size()), median(seconds[p]), median(kib[p])};
-			csv.push_back({kind, name(p), n, fig[p]});
+			Sample s = run(measure, program[p], path);
+			if (p > 0 && s.out != expect) {
+				std::fprintf(stderr, "bench: %s wrote [%s] on %s, not [%s]\n", program[p].c_str(),
+				             s.out.c_str(), path.c_str(), expect.c_str());
+				std::exit(1);
+			}
+			seconds[p].push_back(s.seconds);
+			kib[p].push_back(s.kib);
 		}
-		return fig;
-	}
-
-	std::string name(std::size_t p) const
-	{
-		return program[p].substr(program[p].find_last_of('/') + 1);
-	}
-};
+	std::vector<Figure> fig(program.size());
+	for (std::size_t p = 0; p < program.size(); p++)
+		if (!seconds[p].empty())
+			fig[p] = {static_cast<int>(seconds[p].size()), median(seconds[p]), median(kib[p])};
+	return fig;
+}
 
 // The slope of log seconds against log count, by least squares over the
 // three largest counts at which the program ran: below them the start-up
@@ -259,101 +238,118 @@ int main(int argc, char** argv)
 		std::fprintf(stderr, "usage: bench DIR RUNS MEASURE FLOOR PLAIN PROGRAM [PROGRAM...]\n");
 		return 2;
 	}
-	Bench b;
-	b.dir = argv[1];
-	b.runs = std::max(1, std::atoi(argv[2]));
-	b.measure = argv[3];
-	b.program.assign(argv + 4, argv + argc);
+	std::string dir = argv[1], measure = argv[3];
+	int runs = std::max(1, std::atoi(argv[2]));
+	std::vector<std::string> program(argv + 4, argv + argc), name;
+	for (const std::string& p : program)
+		name.push_back(p.substr(p.find_last_of('/') + 1));
 
-	// The table at the count limit.  The plain scan runs once, on typical
-	// items only: elsewhere it takes as long and says nothing new.
-	struct Case {
-		const char* kind;
-		const char* what;
-	};
-	const std::vector<Case> table = {
-		{"random", "random items, no pair"},
-		{"pair-last", "random items, pair at the end"},
-		{"cycle", "items cycling 2 4 8 16, target 2^30"},
-		{"divisors-first", "799 divisors, no pair, then filler"},
-		{"divisors-first-pair-last", "the same, pair at the very end"},
-		{"divisors-cycling", "799 small divisors, cycling"},
-	};
-	std::printf("At the count limit of %lld: median of %d runs; floor = read-only scanf, "
-	            "plain = double scan with 64-bit products (one run, * )\n\n",
-	            limit, b.runs);
-	std::printf("%-38s %-22s %9s %8s %8s %9s\n", "case", "program", "seconds", "/ floor", "/ plain", "peak KiB");
-	std::map<std::string, std::vector<Figure>> at_limit;
-	for (const Case& row : table) {
-		std::vector<Figure> fig = b.time(row.kind, limit, std::string(row.kind) == "random");
-		at_limit[row.kind] = fig;
-		for (std::size_t p = 0; p < fig.size(); p++) {
-			if (fig[p].runs == 0)
-				continue;
-			std::printf("%-38s %-22s %9.4f %8.2f ", p == 0 ? row.what : "", b.name(p).c_str(), fig[p].seconds,
-			            fig[p].seconds / fig[0].seconds);
-			if (fig[1].runs)
-				std::printf("%7.3f%s", fig[p].seconds / fig[1].seconds, p == 1 ? "*" : " ");
-			else
-				std::printf("%7s ", "-");
-			std::printf(" %9.0f\n", fig[p].kib);
+	// The floor must load nothing that product-pair does not: it would pay
+	// a start-up cost that product-pair does not, and flatter every ratio.
+	std::vector<std::string> own = libraries(program[2]);
+	for (const std::string& lib : libraries(program[0]))
+		if (std::find(own.begin(), own.end(), lib) == own.end()) {
+			std::fprintf(stderr, "bench: the floor loads %s, and %s does not\n", lib.c_str(), name[2].c_str());
+			return 1;
 		}
-		std::printf("%38s peak memory above the floor: %.0f KiB (%s)\n\n", "", fig[2].kib - fig[0].kib,
-		            b.name(2).c_str());
-	}
 
-	// The sweep: about 8 counts, evenly spaced on a log scale.  The plain
-	// scan runs while its next run, grown as the square of the count, is
-	// expected to stay within the budget.
-	const std::vector<const char*> sweep = {"random", "cycle", "divisors-first", "divisors-cycling"};
+	// Generate every input: each case at the count limit, and the swept
+	// cases at 8 counts from 1000, evenly spaced on a log scale.
 	std::vector<long long> count;
 	for (int k = 0; k < 8; k++)
 		count.push_back(std::llround(1000 * std::pow(200.0, k / 7.0)));
-	std::printf("Sweep: seconds (median of %d runs; the plain scan one run, while it stays under %.0f s)\n",
-	            b.runs, plain_budget);
-	for (std::size_t c = 0; c < sweep.size(); c++) {
-		std::printf("\n%-18s", sweep[c]);
-		for (std::size_t p = 0; p < b.program.size(); p++)
-			std::printf(" %14s", b.name(p).c_str());
-		std::printf("\n");
-		std::vector<std::vector<Figure>> fig(b.program.size());
-		double plain = 0;
-		for (std::size_t k = 0; k < count.size(); k++) {
-			double grow = k ? std::pow(static_cast<double>(count[k]) / static_cast<double>(count[k - 1]), 2) : 0;
-			std::vector<Figure> f = count[k] == limit ? at_limit[sweep[c]]
-			                                          : b.time(sweep[c], count[k], plain * grow < plain_budget);
-			plain = f[1].runs ? f[1].seconds : HUGE_VAL;
-			std::printf("%-18lld", count[k]);
-			for (std::size_t p = 0; p < f.size(); p++) {
-				fig[p].push_back(f[p]);
-				if (f[p].runs)
-					std::printf(" %14.5f", f[p].seconds);
+	std::vector<std::pair<const char*, long long>> jobs;
+	std::map<std::pair<std::string, long long>, std::string> expect;
+	auto path = [&](const std::string& kind, long long n) { return dir + "/" + kind + "-" + std::to_string(n) + ".in"; };
+	for (const Case& c : cases)
+		for (long long n : count)
+			if (n == limit || c.swept) {
+				Input in = generate(c.kind, n);
+				save(path(c.kind, n), in);
+				jobs.emplace_back(c.kind, n);
+				expect[{c.kind, n}] = in.expect;
+			}
+
+	// Time the programs on each input.  The plain scan runs at the count
+	// limit on typical items only, for elsewhere it takes as long and says
+	// nothing new, and in the sweep while its next run, grown as the
+	// square of the count, is expected to stay within the budget.  The
+	// figures are kept by case, program and count, the order of the CSV.
+	std::map<std::tuple<std::string, std::string, long long>, Figure> fig;
+	double plain = 0;
+	for (std::size_t j = 0; j < jobs.size(); j++) {
+		auto [kind, n] = jobs[j];
+		bool first = j == 0 || jobs[j - 1].first != kind;
+		double grow = first ? 0 : std::pow(static_cast<double>(n) / static_cast<double>(jobs[j - 1].second), 2);
+		bool once = n == limit ? kind == std::string("random") : first || plain * grow < plain_budget;
+		std::vector<Figure> f = time(program, measure, runs, path(kind, n), expect[{kind, n}], once);
+		plain = f[1].runs ? f[1].seconds : HUGE_VAL;
+		for (std::size_t p = 0; p < program.size(); p++)
+			fig[{kind, name[p], n}] = f[p];
+		std::remove(path(kind, n).c_str());
+	}
+
+	// Report: the table at the count limit, the sweep, and the CSV.
+	std::printf("At the count limit of %lld: median of %d runs; floor = read-only scanf, "
+	            "plain = double scan with 64-bit products (one run, * )\n\n",
+	            limit, runs);
+	std::printf("%-38s %-22s %9s %8s %8s %9s\n", "case", "program", "seconds", "/ floor", "/ plain", "peak KiB");
+	for (const Case& c : cases) {
+		Figure floor = fig[{c.kind, name[0], limit}], scan = fig[{c.kind, name[1], limit}];
+		for (std::size_t p = 0; p < program.size(); p++) {
+			Figure f = fig[{c.kind, name[p], limit}];
+			if (f.runs == 0)
+				continue;
+			std::printf("%-38s %-22s %9.4f %8.2f ", p == 0 ? c.what : "", name[p].c_str(), f.seconds,
+			            f.seconds / floor.seconds);
+			if (scan.runs)
+				std::printf("%7.3f%s", f.seconds / scan.seconds, p == 1 ? "*" : " ");
+			else
+				std::printf("%7s ", "-");
+			std::printf(" %9.0f\n", f.kib);
+		}
+		std::printf("%38s peak memory above the floor: %.0f KiB (%s)\n\n", "",
+		            fig[{c.kind, name[2], limit}].kib - floor.kib, name[2].c_str());
+	}
+
+	std::printf("Sweep: seconds (median of %d runs; the plain scan one run, while it stays under %.0f s)\n", runs,
+	            plain_budget);
+	for (const Case& c : cases) {
+		if (!c.swept)
+			continue;
+		std::printf("\n%-18s", c.kind);
+		for (std::size_t p = 0; p < program.size(); p++)
+			std::printf(" %14s", name[p].c_str());
+		std::vector<std::vector<Figure>> line(program.size());
+		for (long long n : count) {
+			std::printf("\n%-18lld", n);
+			for (std::size_t p = 0; p < program.size(); p++) {
+				Figure f = fig[{c.kind, name[p], n}];
+				line[p].push_back(f);
+				if (f.runs)
+					std::printf(" %14.5f", f.seconds);
 				else
 					std::printf(" %14s", "-");
 			}
-			std::printf("\n");
 		}
-		std::printf("%-18s", "slope (top 3)");
-		for (std::size_t p = 0; p < b.program.size(); p++)
-			std::printf(" %14.2f", slope(count, fig[p]));
+		std::printf("\n%-18s", "slope (top 3)");
+		for (std::size_t p = 0; p < program.size(); p++)
+			std::printf(" %14.2f", slope(count, line[p]));
 		std::printf("\n");
 	}
-	// The CSV, sorted by case, program and count, so that each program's
-	// line in a case is one run of rows.
-	std::string path = b.dir + "/bench.csv";
-	FILE* csv = std::fopen(path.c_str(), "w");
-	if (!csv) {
-		std::perror(path.c_str());
+
+	std::string csv = dir + "/bench.csv";
+	FILE* out = std::fopen(csv.c_str(), "w");
+	if (!out) {
+		std::perror(csv.c_str());
 		return 2;
 	}
-	std::sort(b.csv.begin(), b.csv.end(), [](const Bench::Row& x, const Bench::Row& y) {
-		return std::tie(x.kind, x.program, x.count) < std::tie(y.kind, y.program, y.count);
-	});
-	std::fprintf(csv, "case,program,count,runs,seconds,peak_kib\n");
-	for (const Bench::Row& r : b.csv)
-		std::fprintf(csv, "%s,%s,%lld,%d,%.6f,%.0f\n", r.kind.c_str(), r.program.c_str(), r.count, r.fig.runs,
-		             r.fig.seconds, r.fig.kib);
-	std::fclose(csv);
-	std::printf("\nFigures in %s\n", path.c_str());
+	std::fprintf(out, "case,program,count,runs,seconds,peak_kib\n");
+	for (const auto& [at, f] : fig)
+		if (f.runs)
+			std::fprintf(out, "%s,%s,%lld,%d,%.6f,%.0f\n", std::get<0>(at).c_str(), std::get<1>(at).c_str(),
+			             std::get<2>(at), f.runs, f.seconds, f.kib);
+	std::fclose(out);
+	std::printf("\nFigures in %s\n", csv.c_str());
 	return 0;
 }
