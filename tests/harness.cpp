@@ -136,14 +136,16 @@ bool clean(const Result& r)
 	return !r.hung && r.status == 0 && r.err.empty();
 }
 
+// The generators take any random engine: the tests' seeded one, or the
+// fuzzer's, which draws from the fuzz input.
 using Rng = std::mt19937_64;
 
-long long pick(Rng& rng, long long lo, long long hi)
+template <class Random> long long pick(Random& rng, long long lo, long long hi)
 {
 	return std::uniform_int_distribution<long long>(lo, hi)(rng);
 }
 
-template <class T> const T& one_of(Rng& rng, const std::vector<T>& v)
+template <class Random, class T> const T& one_of(Random& rng, const std::vector<T>& v)
 {
 	return v[static_cast<std::size_t>(pick(rng, 0, static_cast<long long>(v.size()) - 1))];
 }
@@ -152,10 +154,11 @@ const std::vector<std::string> blanks = {" ", " ", "\n", "\t", "  ", "\r\n", "\v
 
 // An input on which many first partners fail: values repeated from a pool
 // of divisors of a composite target below its square root, so that no two
-// pair, mixed with filler that does not divide it, and now and then one
-// late pair, often a square, the second item 16 or 64 items or so after
-// the first.
-std::string pool_input(Rng& rng)
+// pair and the search retires and squeezes out many copies, mixed with
+// filler that does not divide it, and now and then one late pair, often a
+// square, the second item right after the first, or 16, 64 or 128 items
+// or so after it.
+template <class Random> std::string pool_input(Random& rng)
 {
 	long long t = one_of(rng, std::vector<long long>{3600, 14400, 720720, 1000000, 2095133040});
 	std::vector<long long> pool;
@@ -177,7 +180,7 @@ std::string pool_input(Rng& rng)
 	}
 	if (pick(rng, 0, 2)) {
 		long long a = pick(rng, 0, n - 1);
-		long long b = a + one_of(rng, std::vector<long long>{16, 64, 128}) + pick(rng, -1, 1);
+		long long b = a + one_of(rng, std::vector<long long>{1, 16, 64, 128}) + pick(rng, -1, 1);
 		long long d = root * root == t && pick(rng, 0, 1) ? root : one_of(rng, pool);
 		if (b < n && t / d <= 999999999) {
 			item[static_cast<std::size_t>(a)] = d;
@@ -185,15 +188,19 @@ std::string pool_input(Rng& rng)
 		}
 	}
 
-	std::string s = std::to_string(t) + " " + std::to_string(n);
+	// Now and then a count a little short or over, and a value written
+	// with a plus sign or leading zeros.
+	long long count = pick(rng, 0, 7) ? n : n + pick(rng, -2, 2);
+	std::string s = std::to_string(t) + " " + std::to_string(count);
 	for (long long v : item)
-		s += one_of(rng, blanks) + std::to_string(v);
+		s += one_of(rng, blanks) + one_of(rng, std::vector<std::string>{"", "", "", "", "", "+", "0", "00"}) +
+		     std::to_string(v);
 	return s;
 }
 
 // A small input: mostly well formed, often with a planted pair, and now
 // and then a value at or past a bound, a miscounted list or a bad token.
-std::string small_input(Rng& rng)
+template <class Random> std::string small_input(Random& rng)
 {
 	if (pick(rng, 0, 2) == 0)
 		return pool_input(rng);
@@ -243,7 +250,7 @@ std::string small_input(Rng& rng)
 }
 
 // A numeral of up to 30 digits, signed now and then.
-std::string numeral(Rng& rng)
+template <class Random> std::string numeral(Random& rng)
 {
 	std::string s = one_of(rng, std::vector<std::string>{"", "", "", "-", "+"});
 	for (long long k = pick(rng, 1, pick(rng, 0, 3) ? 10 : 30); k > 0; k--)
@@ -252,7 +259,7 @@ std::string numeral(Rng& rng)
 }
 
 // Hostile input of one of several kinds, some at or past the count limit.
-std::string hostile_input(Rng& rng)
+template <class Random> std::string hostile_input(Random& rng)
 {
 	static const std::vector<std::string> junk = {
 		"x", "-", "+", "--1", "+-2", "0x1f", "1e9", "3.", std::string("\0", 1), "\x80\xff", "\x1b[0m", "nan"};

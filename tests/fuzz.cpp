@@ -1,0 +1,164 @@
+// Coverage-guided differential fuzzing of product-pair, with libFuzzer.
+// Every input runs through the reference scan and through product-pair's
+// own main, compiled here once for each SIMD level: the plain code, then
+// x86-64-v2, v3 and v4 wherever the processor runs them.  Any difference
+// in output or exit status, or a word on standard error, aborts, and the
+// abort prints the input as a line for tests/product-pair.cases.
+//
+// Built in two modes: raw, where the fuzz bytes are the input, and, with
+// STRUCTURED defined, where they drive the harness's generators in place
+// of its random engine.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#define main reference_main
+#include "reference.cpp"
+#undef main
+
+#define main harness_main
+#include "harness.cpp"
+#undef main
+
+#define main product_pair
+#include "../product-pair/main.cpp"
+#undef main
+
+#if defined(__x86_64__)
+#pragma clang attribute push(__attribute__((target("arch=x86-64-v2"))), apply_to = function)
+#define main product_pair_v2
+#include "../product-pair/main.cpp"
+#undef main
+#pragma clang attribute pop
+
+#pragma clang attribute push(__attribute__((target("arch=x86-64-v3"))), apply_to = function)
+#define main product_pair_v3
+#include "../product-pair/main.cpp"
+#undef main
+#pragma clang attribute pop
+
+#pragma clang attribute push(__attribute__((target("arch=x86-64-v4"))), apply_to = function)
+#define main product_pair_v4
+#include "../product-pair/main.cpp"
+#undef main
+#pragma clang attribute pop
+#endif
+
+namespace {
+
+// A random engine that draws its bits from the fuzz input, eight bytes a
+// call, and from a fixed sequence once the input is spent, so that a
+// generator's rejection loop still ends.
+struct Bytes {
+	using result_type = std::uint64_t;
+	const std::uint8_t* data;
+	std::size_t size;
+	result_type spent = 0;
+	static constexpr result_type min() { return 0; }
+	static constexpr result_type max() { return UINT64_MAX; }
+	result_type operator()()
+	{
+		if (size == 0)
+			return spent += 0x9e3779b97f4a7c15;
+		result_type v = 0;
+		for (int k = 0; k < 8 && size > 0; k++, size--)
+			v = v << 8 | *data++;
+		return v;
+	}
+};
+
+struct Outcome {
+	int status;
+	std::string out, err;
+};
+
+// Run one program's main with input as standard input, and capture its
+// standard output and standard error.
+Outcome call(int (*program)(), const std::string& input)
+{
+	char *out = nullptr, *err = nullptr;
+	std::size_t out_size = 0, err_size = 0;
+	FILE* saved[3] = {stdin, stdout, stderr};
+	stdin = fmemopen(const_cast<char*>(input.data()), input.size(), "r");
+	stdout = open_memstream(&out, &out_size);
+	stderr = open_memstream(&err, &err_size);
+	if (!stdin || !stdout || !stderr)
+		std::abort();
+	int status = program();
+	std::fclose(stdin);
+	std::fclose(stdout);
+	std::fclose(stderr);
+	stdin = saved[0];
+	stdout = saved[1];
+	stderr = saved[2];
+	Outcome o = {status, std::string(out, out_size), std::string(err, err_size)};
+	std::free(out);
+	std::free(err);
+	return o;
+}
+
+// The input as a case line's input field: a line end, a tab, a "|", a
+// blank at either end and any byte outside printable ASCII as an escape.
+std::string escaped(const std::string& input)
+{
+	std::string s;
+	for (std::size_t k = 0; k < input.size(); k++) {
+		unsigned char c = static_cast<unsigned char>(input[k]);
+		char hex[8];
+		std::snprintf(hex, sizeof hex, "\\x%02x", c);
+		if (c == '\n')
+			s += "\\n";
+		else if (c == '\t')
+			s += "\\t";
+		else if (c == '|')
+			s += "\\p";
+		else if (c == ' ' && (k == 0 || k + 1 == input.size()))
+			s += "\\s";
+		else
+			s += c == '\\' || c < ' ' || c > '~' ? hex : std::string(1, static_cast<char>(c));
+	}
+	return s;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+#ifdef STRUCTURED
+	Bytes bytes = {data, size};
+	std::string input = small_input(bytes);
+#else
+	std::string input(reinterpret_cast<const char*>(data), size);
+#endif
+	struct Level {
+		const char* name;
+		int (*program)();
+		bool runs;
+	};
+	const Level levels[] = {
+		{"plain", product_pair, true},
+#if defined(__x86_64__)
+		{"x86-64-v2", product_pair_v2, __builtin_cpu_supports("sse4.2") && __builtin_cpu_supports("popcnt")},
+		{"x86-64-v3", product_pair_v3, __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi2") &&
+		                                   __builtin_cpu_supports("fma")},
+		{"x86-64-v4", product_pair_v4, __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+		                                   __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512dq")},
+#endif
+	};
+	Outcome want = call(reference_main, input);
+	for (const Level& level : levels) {
+		if (!level.runs)
+			continue;
+		Outcome got = call(level.program, input);
+		if (got.status != want.status || got.out != want.out || !got.err.empty()) {
+			std::fprintf(stderr,
+			             "product-pair (%s) wrote [%s] with status %d and error [%s]; the reference wrote [%s]\n"
+			             "case line: fuzz/finding | %s | %s\n",
+			             level.name, got.out.c_str(), got.status, got.err.c_str(), want.out.c_str(),
+			             escaped(input).c_str(), want.out.c_str());
+			std::abort();
+		}
+	}
+	return 0;
+}
