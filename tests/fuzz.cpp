@@ -136,7 +136,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 		int (*program)();
 		bool runs;
 	};
-	const Level levels[] = {
+	// What the processor runs is asked once, not on every input.
+	static const Level levels[] = {
 		{"plain", product_pair, true},
 #if defined(__x86_64__)
 		{"x86-64-v2", product_pair_v2, __builtin_cpu_supports("sse4.2") && __builtin_cpu_supports("popcnt")},
