@@ -12,8 +12,9 @@
 
 // One binary for every x86-64: the loader picks the widest SIMD clone
 // that the processor runs.  Other compilers and other processors build
-// the plain code, which vectorizes at every SIMD level.
-#if defined(__x86_64__) && !defined(__clang__)
+// the plain code, which vectorizes at every SIMD level, and so does a
+// build that defines BASELINE_ONLY.
+#if defined(__x86_64__) && !defined(__clang__) && !defined(BASELINE_ONLY)
 __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "arch=x86-64-v2", "default")))
 #endif
 int main()
