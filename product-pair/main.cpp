@@ -5,10 +5,12 @@
 // that cannot be read, or a pair that cannot be written, ends with a
 // message and status 1.
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cstddef>
 #include <cstdio>
-#include <vector>
+#include <memory>
+#include <random>
 
 // One binary for every x86-64: the loader picks the widest SIMD clone
 // that the processor runs.  Other compilers and other processors build
@@ -29,19 +31,25 @@ int main()
 	if (read && (count < 1 || count > 200000))
 		return 0;
 
-	// Read every item before any is tested, and remember whether one broke
-	// its bounds.
+	// A product of positive values equals the target only when both divide
+	// it, so only the items that divide the target are stored, in input
+	// order: the first pair in scan order stays the first.  Every item is
+	// still read and checked before anything is written.  A target out of
+	// range is remembered, and 1, which no item divides, stands for it.
+	bool bad = target < 1 || target > INT_MAX;
+	int t = bad ? 1 : static_cast<int>(target);
 	int n = read ? static_cast<int>(count) : 0;
-	std::vector<int> store(static_cast<std::size_t>(n));
-	int* item = store.data();
-	bool bad = false;
+	// Room for every item, left untouched past the last divisor stored.
+	std::unique_ptr<int[]> store(new int[static_cast<std::size_t>(n)]);
+	int* item = store.get();
+	int m = 0; // items stored
 	for (int k = 0; read && k < n; k++) {
-		long long v = 0;
-		read = std::scanf("%lld", &v) == 1;
-		if (v < 2 || v > 999999999)
+		long long x = 0;
+		read = std::scanf("%lld", &x) == 1;
+		if (x < 2 || x > 999999999)
 			bad = true;
-		else
-			item[k] = static_cast<int>(v);
+		else if (t % static_cast<int>(x) == 0)
+			item[m++] = static_cast<int>(x);
 	}
 
 	// Input that ends early, or a token that does not convert, ends the
@@ -53,90 +61,122 @@ int main()
 		std::perror("product-pair");
 		return 1;
 	}
-
-	// Reject a target outside 1..INT_MAX, then any item out of bounds.
-	if (target < 1 || target > INT_MAX || bad)
+	if (bad)
 		return 0;
 
-	// A product of positive values equals the target only when both
-	// divide it.  Keep just those items, in input order: the first pair
-	// in scan order stays the first, and the search passes over fewer.
-	int t = static_cast<int>(target);
-	int m = 0;
-	for (int k = 0; k < n; k++)
-		if (t % item[k] == 0)
-			item[m++] = item[k];
-
-	// Scan pairs (i, j), j > i, in order: item[i] pairs only with the
-	// value want = t / item[i].  If want is not after i it is nowhere, for
-	// an earlier want would have found item[i]: so that value can never
-	// pair again, and the search retires its later copies as it passes
-	// them, writing 0, which is never a want nor a copy of an item.
-	int dead = 0;
-	for (int i = 0; i < m; i++) {
+	// The search.  An item v pairs only with want = t / v.  If no want
+	// stands after v's first place there is none before it either (that
+	// want would have found v), so v can never pair: the value fails, and
+	// its copies are retired by writing 0, which is no item and no want.
+	// Each round tests three values in one pass over the items after u:
+	// v, the first live item, at i; u, the next live item of another
+	// value, at h; and d, drawn at random from the items after h.  v and
+	// u are tested in scan order, d only for failing, so that a value
+	// holding many items goes early whatever its place.
+	int gone = 1; // the last round's d if it failed, retired in this round's pass; 1, no item, when none
+	int dead = 0; // items retired since the last squeeze
+	// The draw must not be foreseeable from this code, or an input could
+	// hold a value of no weight at every drawn place; the output never
+	// depends on it.
+	std::minstd_rand draw(static_cast<std::minstd_rand::result_type>(
+		std::chrono::steady_clock::now().time_since_epoch().count()));
+	int a = 0, b = 0; // the pair found; 0 while none is
+	int i = 0;        // where the round looks for v
+	while (a == 0) {
+		while (i < m && (item[i] == 0 || item[i] == gone))
+			i++;
+		if (i == m)
+			break;
 		int v = item[i];
-		if (v == 0)
-			continue;
-		int want = t / v;
+		int vwant = t / v;
 
-		// One pass serves two values: v, and u, the next live item at h
-		// (or v again at the end), whose want is uwant.  u may itself be
-		// v's partner.
+		// Walk to u, past retired items and copies of v.  A copy of v is
+		// v's partner when v is the square root of the target.
 		int h = i + 1;
-		while (h < m && item[h] == 0)
+		while (h < m && (item[h] == 0 || item[h] == gone || item[h] == v) && item[h] != vwant)
 			h++;
 		int u = h < m ? item[h] : v;
 		int uwant = t / u;
-		int found = h < m && u == want;
-		int ufound = 0;
 
-		// Count the wants after h and retire the copies of v and u, in one
-		// pass that vectorizes at every SIMD level.  It does not stop at a
-		// hit: the whole pass costs less than a test for leaving it at each
-		// item.  The counts come from each item as read, before it is
+		// Draw d from the items after h; a retired place draws v again.
+		int rest = m - h - 1; // the items after h
+		int r = rest > 0 ? h + 1 + static_cast<int>(draw() % static_cast<unsigned>(rest)) : i;
+		int d = item[r] != 0 && item[r] != gone ? item[r] : v;
+		int dwant = t / d;
+
+		// Count the wants after h, and retire the copies of v, u and the
+		// last failed d, in one pass that vectorizes at every SIMD level:
+		// it does not stop at a hit, for the whole pass costs less than a
+		// test for leaving it at each item, and | does not branch where
+		// || would.  The counts come from each item as read, before it is
 		// retired: when v is the square root of the target, its copies are
 		// the hits.
-		int gone = 0;
+		int vhits = h < m && u == vwant;
+		int uhits = 0, dhits = 0;
 		for (int j = h + 1; j < m; j++) {
 			int x = item[j];
-			found += x == want;
-			ufound += x == uwant;
-			int copy = (x == v) | (x == u);
-			gone += copy;
+			vhits += x == vwant;
+			uhits += x == uwant;
+			dhits += x == dwant;
+			int copy = (x == v) | (x == u) | (x == gone);
+			dead += copy;
 			item[j] = copy ? 0 : x;
 		}
 
-		// Any hit of v comes first in scan order, then any of u.  A pair
-		// that could not be written fails the run, for the caller must not
-		// take it for no pair; the stream's error mark covers a failed
-		// write and a failed flush alike.
-		if (found || ufound) {
-			if (!found) {
-				v = u;
-				want = uwant;
-			}
-			std::printf("%d %d", std::min(v, want), std::max(v, want));
-			std::fflush(stdout);
-			if (std::ferror(stdout)) {
-				std::perror("product-pair");
-				return 1;
-			}
-			return 0;
+		// A hit of v comes first in scan order, then one of u.
+		if (vhits > 0) {
+			a = v;
+			b = vwant;
+		} else if (uhits > 0) {
+			a = u;
+			b = uwant;
 		}
 
-		// Both values failed.  Once an eighth of the rest is retired,
-		// squeeze it out, in order, so that later passes read only live
-		// items.
-		i = h;
-		dead += gone;
-		if (dead * 8 > m - i) {
-			int w = i + 1;
-			for (int j = i + 1; j < m; j++)
-				if (item[j] != 0)
-					item[w++] = item[j];
-			m = w;
+		// d fails when its want is not after h (as a square root it counts
+		// itself there); v or u as its want would have hit d.  It is
+		// retired in the next pass.  Otherwise d will pair, but only the
+		// first two of its copies matter: a later one neither comes first
+		// in scan order nor decides whether d has a partner.  So the rest
+		// are retired now.
+		gone = dhits > (d == dwant) ? 1 : d;
+		if (a == 0 && gone == 1 && item[r] == d) {
+			int k = h + 1; // past d's second copy
+			for (int kept = 0; k < m && kept < 2; k++)
+				kept += item[k] == d;
+			for (int j = k; j < m; j++) {
+				int copy = item[j] == d;
+				dead += copy;
+				item[j] = copy ? 0 : item[j];
+			}
+		}
+
+		// Once an eighth of the rest is retired, squeeze it out, in order,
+		// so that later passes read only live items.  Every item is
+		// written and the end moves on only past a live one: no branch.
+		if (dead * 8 > rest) {
+			int end = h + 1;
+			for (int j = h + 1; j < m; j++) {
+				item[end] = item[j];
+				end += item[j] != 0;
+			}
+			m = end;
 			dead = 0;
 		}
+
+		// The next round starts after u.
+		i = h + 1;
+	}
+	if (a == 0)
+		return 0;
+
+	// A pair that could not be written fails the run, for the caller must
+	// not take it for no pair; the stream's error mark covers a failed
+	// write and a failed flush alike.
+	std::printf("%d %d", std::min(a, b), std::max(a, b));
+	std::fflush(stdout);
+	if (std::ferror(stdout)) {
+		std::perror("product-pair");
+		return 1;
 	}
 	return 0;
 }
