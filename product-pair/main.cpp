@@ -5,7 +5,6 @@
 // that cannot be read, or a pair that cannot be written, ends with a
 // message and status 1.
 #include <algorithm>
-#include <chrono>
 #include <climits>
 #include <cstddef>
 #include <cstdio>
@@ -42,10 +41,12 @@ int main()
 	// Room for every item, left untouched past the last divisor stored.
 	std::unique_ptr<int[]> store(new int[static_cast<std::size_t>(n)]);
 	int* item = store.get();
-	int m = 0; // items stored
+	int m = 0;         // items stored
+	unsigned mix = 0;  // every item read, mixed, to seed the search's draws
 	for (int k = 0; read && k < n; k++) {
 		long long x = 0;
 		read = std::scanf("%lld", &x) == 1;
+		mix = mix * 31 + static_cast<unsigned>(x);
 		if (x < 2 || x > 999999999)
 			bad = true;
 		else if (t % static_cast<int>(x) == 0)
@@ -75,11 +76,11 @@ int main()
 	// holding many items goes early whatever its place.
 	int gone = 1; // the last round's d if it failed, retired in this round's pass; 1, no item, when none
 	int dead = 0; // items retired since the last squeeze
-	// The draw must not be foreseeable from this code, or an input could
-	// hold a value of no weight at every drawn place; the output never
-	// depends on it.
-	std::minstd_rand draw(static_cast<std::minstd_rand::result_type>(
-		std::chrono::steady_clock::now().time_since_epoch().count()));
+	// The draws follow from every item read: the same input draws the
+	// same way each time, yet no input can be built to hold a value of no
+	// weight at each of its own drawn places, for a change to any item
+	// moves every draw.  The output never depends on them.
+	std::minstd_rand draw(mix);
 	int a = 0, b = 0; // the pair found; 0 while none is
 	int i = 0;        // where the round looks for v
 	while (a == 0) {

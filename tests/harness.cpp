@@ -157,7 +157,10 @@ const std::vector<std::string> blanks = {" ", " ", "\n", "\t", "  ", "\r\n", "\v
 // pair and the search retires and squeezes out many copies, mixed with
 // filler that does not divide it, and now and then one late pair, often a
 // square, the second item right after the first, or 16, 64 or 128 items
-// or so after it.
+// or so after it.  The values come one by one, in runs of copies, or as
+// two heavy values over and over after one copy each of the others, so
+// that only a draw can retire them early; a heavy value's partner may
+// then stand anywhere among its copies.
 template <class Random> std::string pool_input(Random& rng)
 {
 	long long t = one_of(rng, std::vector<long long>{3600, 14400, 720720, 1000000, 2095133040});
@@ -169,16 +172,20 @@ template <class Random> std::string pool_input(Random& rng)
 	if (pick(rng, 0, 1))
 		pool.resize(static_cast<std::size_t>(pick(rng, 1, static_cast<long long>(pool.size()))));
 
-	long long n = pick(rng, 2, 200);
-	std::vector<long long> item;
-	for (long long k = 0; k < n; k++) {
-		long long v = one_of(rng, pool);
+	long long n = pick(rng, 2, 200), layout = pick(rng, 0, 2);
+	std::vector<long long> item, heavy = {one_of(rng, pool), one_of(rng, pool)};
+	while (static_cast<long long>(item.size()) < n) {
+		std::size_t k = item.size();
+		long long v = layout < 2 ? one_of(rng, pool) : k < pool.size() ? pool[k] : one_of(rng, heavy);
 		if (pick(rng, 0, 5) == 0)
 			for (v = t; t % v == 0;)
 				v = pick(rng, 2, 999999999);
-		item.push_back(v);
+		item.insert(item.end(), static_cast<std::size_t>(layout == 1 ? pick(rng, 1, 4) : 1), v);
 	}
-	if (pick(rng, 0, 2)) {
+	item.resize(static_cast<std::size_t>(n));
+	if (layout == 2 && pick(rng, 0, 1) && t / heavy[0] <= 999999999)
+		item[static_cast<std::size_t>(pick(rng, 0, n - 1))] = t / heavy[0];
+	else if (pick(rng, 0, 2)) {
 		long long a = pick(rng, 0, n - 1);
 		long long b = a + one_of(rng, std::vector<long long>{1, 16, 64, 128}) + pick(rng, -1, 1);
 		long long d = root * root == t && pick(rng, 0, 1) ? root : one_of(rng, pool);
