@@ -62,6 +62,7 @@ int main()
 		std::perror("product-pair");
 		return 1;
 	}
+	// A target or an item out of range ends the run in silence.
 	if (bad)
 		return 0;
 
@@ -74,7 +75,9 @@ int main()
 	// value, at h; and d, drawn at random from the items after h.  v and
 	// u are tested in scan order, d only for failing, so that a value
 	// holding many items goes early whatever its place.
-	int gone = 1; // the last round's d if it failed, retired in this round's pass; 1, no item, when none
+	// The last round's d if it failed, retired in this round's pass; 1,
+	// which is no item, when there is none.
+	int gone = 1;
 	int dead = 0; // items retired since the last squeeze
 	// The draws follow from every item read: the same input draws the
 	// same way each time, yet no input can be built to hold a value of no
@@ -84,6 +87,7 @@ int main()
 	int a = 0, b = 0; // the pair found; 0 while none is
 	int i = 0;        // where the round looks for v
 	while (a == 0) {
+		// v: the first live item from i.
 		while (i < m && (item[i] == 0 || item[i] == gone))
 			i++;
 		if (i == m)
@@ -138,7 +142,8 @@ int main()
 		// retired in the next pass.  Otherwise d will pair, but only the
 		// first two of its copies matter: a later one neither comes first
 		// in scan order nor decides whether d has a partner.  So the rest
-		// are retired now.
+		// are retired now, unless d was v or u (whose copies are gone) or
+		// a retired place.
 		gone = dhits > (d == dwant) ? 1 : d;
 		if (a == 0 && gone == 1 && item[r] == d) {
 			int k = h + 1; // past d's second copy
