@@ -8,8 +8,8 @@
 #include <climits>
 #include <cstddef>
 #include <cstdio>
-#include <memory>
 #include <random>
+#include <vector>
 
 // One binary for every x86-64: the loader picks the widest SIMD clone
 // that the processor runs.  Other compilers and other processors build
@@ -38,11 +38,11 @@ int main()
 	bool bad = target < 1 || target > INT_MAX;
 	int t = bad ? 1 : static_cast<int>(target);
 	int n = read ? static_cast<int>(count) : 0;
-	// Room for every item, left untouched past the last divisor stored.
-	std::unique_ptr<int[]> store(new int[static_cast<std::size_t>(n)]);
-	int* item = store.get();
-	int m = 0;         // items stored
-	unsigned mix = 0;  // every item read, mixed, to seed the search's draws
+	// Room for every item, reserved once and never filled: only what is
+	// stored is touched.
+	std::vector<int> store;
+	store.reserve(static_cast<std::size_t>(n));
+	unsigned mix = 0; // every item read, mixed, to seed the search's draws
 	for (int k = 0; read && k < n; k++) {
 		long long x = 0;
 		read = std::scanf("%lld", &x) == 1;
@@ -50,7 +50,7 @@ int main()
 		if (x < 2 || x > 999999999)
 			bad = true;
 		else if (t % static_cast<int>(x) == 0)
-			item[m++] = static_cast<int>(x);
+			store.push_back(static_cast<int>(x));
 	}
 
 	// Input that ends early, or a token that does not convert, ends the
@@ -65,6 +65,9 @@ int main()
 	// A target or an item out of range ends the run in silence.
 	if (bad)
 		return 0;
+
+	int* item = store.data();
+	int m = static_cast<int>(store.size()); // the end of the items searched
 
 	// The search.  An item v pairs only with want = t / v.  If no want
 	// stands after v's first place there is none before it either (that
@@ -142,10 +145,9 @@ int main()
 		// retired in the next pass.  Otherwise d will pair, but only the
 		// first two of its copies matter: a later one neither comes first
 		// in scan order nor decides whether d has a partner.  So the rest
-		// are retired now, unless d was v or u (whose copies are gone) or
-		// a retired place.
+		// are retired now.
 		gone = dhits > (d == dwant) ? 1 : d;
-		if (a == 0 && gone == 1 && item[r] == d) {
+		if (a == 0 && gone == 1) {
 			int k = h + 1; // past d's second copy
 			for (int kept = 0; k < m && kept < 2; k++)
 				kept += item[k] == d;
