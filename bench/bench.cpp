@@ -1,11 +1,11 @@
-//   bench DIR RUNS MEASURE READ-ONLY PLAIN PRODUCT-PAIR BASELINE
+//   bench DIR RUNS MEASURE READ-ONLY READ-STORE PLAIN PRODUCT-PAIR BASELINE
 //
 // Benchmark product-pair against the floor (read-only: scanf of the input
-// and nothing else) and the plain double scan of the tests, all from one
-// build.  It generates every input into DIR from fixed seeds, times the
-// programs on each through the launcher MEASURE in interleaved rounds, so
-// that all meet the same machine load, and reports medians of RUNS runs: a
-// table at the count limit, a sweep with slopes, DIR/bench.csv.
+// and nothing else), read-and-store, and the plain double scan of the tests,
+// all from one build.  It generates every input into DIR from fixed seeds,
+// times the programs on each through the launcher MEASURE in interleaved
+// rounds, so that all meet the same machine load, and reports medians of
+// RUNS runs: a table at the count limit, a sweep with slopes, DIR/bench.csv.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -25,7 +25,7 @@ const long long bound = 999999999;      // the largest item
 const double plain_budget = 2.0;        // seconds for one plain scan run
 
 // The programs, in the order of the command line.
-enum { FLOOR, PLAIN, PAIR, BASELINE, PROGRAMS };
+enum { FLOOR, STORE, PLAIN, PAIR, BASELINE, PROGRAMS };
 
 // The cases: the table shows them all at the count limit, the sweep those marked.
 const struct Case { const char *kind, *what; bool swept; } cases[] = {
@@ -180,7 +180,7 @@ Figures time(const Bench& b, const std::vector<Job>& jobs)
 		return lib;
 	};
 	std::vector<std::string> own = libraries(b.program[PAIR]);
-	for (std::size_t p : {FLOOR})
+	for (std::size_t p : {FLOOR, STORE})
 		for (const std::string& lib : libraries(b.program[p]))
 			if (std::find(own.begin(), own.end(), lib) == own.end())
 				fail(b.name[p] + " loads " + lib + ", and product-pair does not");
@@ -273,7 +273,7 @@ void report(const Bench& b, Figures& fig)
 Bench arguments(int argc, char** argv)
 {
 	if (argc != 4 + PROGRAMS)
-		fail("usage: bench DIR RUNS MEASURE READ-ONLY PLAIN PRODUCT-PAIR BASELINE");
+		fail("usage: bench DIR RUNS MEASURE READ-ONLY READ-STORE PLAIN PRODUCT-PAIR BASELINE");
 	Bench b{argv[1], argv[3], std::max(1, std::atoi(argv[2])), {argv + 4, argv + argc}, {}, {}};
 	for (const std::string& p : b.program)
 		b.name.push_back(p.substr(p.find_last_of('/') + 1));
