@@ -23,6 +23,7 @@ const std::size_t limit = 200000;
 const long long composite = 2095133040; // 1600 divisors, below 2^31
 const long long bound = 999999999;      // the largest item
 const double plain_budget = 2.0;        // seconds for one plain scan run
+const std::size_t lights = 350;         // light values of the derived worst case
 
 // The programs, in the order of the command line.
 enum { FLOOR, STORE, PLAIN, PAIR, BASELINE, PROGRAMS };
@@ -32,10 +33,12 @@ const struct Case { const char *kind, *what; bool swept; } cases[] = {
 	{"random", "random items, no pair", true},
 	{"pair-last", "random items, pair at the end", false},
 	{"cycle", "items cycling 2 4 8 16, target 2^30", true},
-	{"divisors-first", "799 divisors, no pair, then filler", true},
-	{"divisors-first-pair-last", "the same, pair at the very end", false},
 	{"divisors-cycling", "799 small divisors, cycling", true},
 	{"set-cycling", "the largest divisor set, cycling", false},
+	{"worst", "derived worst, no pair", true},
+	{"worst-pair-last", "derived worst, pair at the very end", false},
+	{"doubled", "each value twice in a row, cycling", false},
+	{"heavy-late", "light values first, then one value, its partner last", false},
 };
 
 [[noreturn]] void fail(const std::string& message)
@@ -71,7 +74,8 @@ std::string generate(const std::string& kind, std::size_t n, const std::string& 
 	};
 	// The divisors d with d * d below the target: their partners are all
 	// larger, so no two of them pair.  The largest set in which no two pair
-	// takes either one of each pair, shuffled.
+	// takes either one of each pair.  Without 2, whose partner is past the
+	// bound, every one has a partner that can be an item: 798 values.
 	std::vector<long long> small, set;
 	for (long long d = 2; d * d < composite; d++)
 		if (composite % d == 0)
@@ -79,6 +83,8 @@ std::string generate(const std::string& kind, std::size_t n, const std::string& 
 	for (long long d : small)
 		set.push_back(composite / d <= bound && rng() % 2 ? composite / d : d);
 	std::shuffle(set.begin(), set.end(), rng);
+	std::vector<long long> odd(small.begin() + 1, small.end());
+	std::shuffle(odd.begin(), odd.end(), std::mt19937_64(798));
 
 	if (kind == "random") {
 		filler(n);
@@ -93,19 +99,20 @@ std::string generate(const std::string& kind, std::size_t n, const std::string& 
 		cycling(small);
 	} else if (kind == "set-cycling") {
 		cycling(set);
+	} else if (kind == "doubled") {
+		cycling(odd, 2);
+	} else if (kind == "heavy-late") {
+		odd.erase(std::find(odd.begin(), odd.end(), small.back()));
+		item = odd;
+		cycling({small.back()});
+		pair_last(small.back());
 	} else {
-		// divisors-first[-pair-last]: the set, then filler; the pair is
-		// made with the last divisor whose partner can be an item.
-		set.resize(std::min(set.size(), n));
-		item = set;
-		filler(n);
-		if (kind == "divisors-first-pair-last") {
-			long long d = set.back();
-			for (long long v : set)
-				if (composite / v <= bound)
-					d = v;
-			pair_last(d);
-		}
+		// worst[-pair-last]: the light values once each, then the heavy ones
+		// over every place left; the pair is with the last heavy to appear.
+		item.assign(odd.begin(), odd.begin() + static_cast<long>(std::min(lights, n)));
+		cycling(std::vector<long long>(odd.begin() + lights, odd.end()));
+		if (kind == "worst-pair-last")
+			pair_last(odd.back());
 	}
 
 	std::ofstream f(path);

@@ -15,8 +15,8 @@ set xlabel "count"
 set ylabel "seconds"
 set multiplot layout 2,2 title note
 
-cases = "random cycle divisors-first divisors-cycling"
-titles = "'random items, no pair' 'items cycling 2 4 8 16' '799 divisors first, then filler' '799 small divisors, cycling'"
+cases = "random cycle divisors-cycling worst"
+titles = "'random items, no pair' 'items cycling 2 4 8 16' '799 small divisors, cycling' 'derived worst, no pair'"
 programs = "read-only read-store reference product-pair product-pair-baseline"
 labels = "'floor (read-only)' 'read and store' 'plain scan' 'product-pair' 'product-pair, baseline clone'"
 styles = "1 3 7 2 4"
