@@ -1,21 +1,16 @@
-// Benchmark product-pair against two baselines from the same build: the
-// read-only floor (scanf of the same input and nothing else) and the plain
-// double scan of the test reference.
+//   bench DIR RUNS MEASURE READ-ONLY READ-STORE PLAIN PRODUCT-PAIR BASELINE
 //
-//   bench DIR RUNS MEASURE FLOOR PLAIN PROGRAM [PROGRAM...]
-//
-// It works in three steps.  It generates every input into DIR from fixed
-// seeds; it times the programs on each, through the launcher MEASURE, in
-// interleaved rounds so that all of them meet the same machine load (each
-// figure is the median wall time and peak resident memory of RUNS runs);
-// and it reports a table at the count limit, a sweep of counts from 1000
-// to 200000 with the slope of each curve, and DIR/bench.csv, a row per
-// case, program and count.  The plain scan is quadratic and steady: it
-// runs once, and only where that run stays short.
+// Benchmark product-pair against the floor (read-only: scanf of the input
+// and nothing else), read-and-store, and the plain double scan of the tests,
+// all from one build.  It generates every input into DIR from fixed seeds,
+// times the programs on each through the launcher MEASURE in interleaved
+// rounds, so that all meet the same machine load, and reports medians of
+// RUNS runs: a table at the count limit, a sweep with slopes, DIR/bench.csv.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <map>
 #include <random>
 #include <string>
@@ -24,52 +19,63 @@
 
 namespace {
 
-const long long limit = 200000;
+const std::size_t limit = 200000;
 const long long composite = 2095133040; // 1600 divisors, below 2^31
 const long long bound = 999999999;      // the largest item
 const double plain_budget = 2.0;        // seconds for one plain scan run
+const std::size_t lights = 350;         // light values of the derived worst case
 
-// The cases: the table shows them all at the count limit, the sweep those
-// marked.
-struct Case {
-	const char* kind;
-	const char* what;
-	bool swept;
-};
-const std::vector<Case> cases = {
+// The programs, in the order of the command line.
+enum { FLOOR, STORE, PLAIN, PAIR, BASELINE, PROGRAMS };
+
+// The cases: the table shows them all at the count limit, the sweep those marked.
+const struct Case { const char *kind, *what; bool swept; } cases[] = {
 	{"random", "random items, no pair", true},
 	{"pair-last", "random items, pair at the end", false},
 	{"cycle", "items cycling 2 4 8 16, target 2^30", true},
-	{"divisors-first", "799 divisors, no pair, then filler", true},
-	{"divisors-first-pair-last", "the same, pair at the very end", false},
 	{"divisors-cycling", "799 small divisors, cycling", true},
 	{"set-cycling", "the largest divisor set, cycling", false},
+	{"worst", "derived worst, no pair", true},
+	{"worst-pair-last", "derived worst, pair at the very end", false},
+	{"doubled", "each value twice in a row, cycling", false},
+	{"heavy-late", "light values first, then one value, its partner last", false},
 };
 
-struct Input {
+[[noreturn]] void fail(const std::string& message)
+{
+	std::fprintf(stderr, "bench: %s\n", message.c_str());
+	std::exit(1);
+}
+
+// Write the input of one case at count n to path, the same on every call,
+// and return what every finder must write on it.
+std::string generate(const std::string& kind, std::size_t n, const std::string& path)
+{
+	std::mt19937_64 rng(n * 31 + kind.size());
+	std::uniform_int_distribution<long long> any(2, bound);
 	long long target = composite;
 	std::vector<long long> item;
-	std::string expect; // what every finder must write
-};
-
-// The input of one case at count n, the same on every call.
-Input generate(const std::string& kind, long long n)
-{
-	std::mt19937_64 rng(static_cast<unsigned long long>(n) * 31 + kind.size());
-	std::uniform_int_distribution<long long> any(2, bound);
-	Input in;
+	std::string expect;
 	// Random items that do not divide the target, so none of them can pair.
-	auto filler = [&](long long count) {
-		while (count-- > 0) {
-			long long v = any(rng);
-			while (composite % v == 0)
-				v = any(rng);
-			in.item.push_back(v);
-		}
+	auto filler = [&](std::size_t until) {
+		while (item.size() < until)
+			if (long long v = any(rng); composite % v != 0)
+				item.push_back(v);
+	};
+	// Each value repeat times in a row, over and over up to the count.
+	auto cycling = [&](const std::vector<long long>& values, std::size_t repeat = 1) {
+		for (std::size_t k = 0; item.size() < n; k++)
+			item.push_back(values[k / repeat % values.size()]);
+	};
+	// The last item becomes the partner of y, the one pair in the input.
+	auto pair_last = [&](long long y) {
+		item.back() = composite / y;
+		expect = std::to_string(std::min(y, composite / y)) + " " + std::to_string(std::max(y, composite / y));
 	};
 	// The divisors d with d * d below the target: their partners are all
-	// larger, so no two of them pair.  The largest set in which no two
-	// pair takes one of each partnered pair, either one, shuffled.
+	// larger, so no two of them pair.  The largest set in which no two pair
+	// takes either one of each pair.  Without 2, whose partner is past the
+	// bound, every one has a partner that can be an item: 798 values.
 	std::vector<long long> small, set;
 	for (long long d = 2; d * d < composite; d++)
 		if (composite % d == 0)
@@ -77,279 +83,218 @@ Input generate(const std::string& kind, long long n)
 	for (long long d : small)
 		set.push_back(composite / d <= bound && rng() % 2 ? composite / d : d);
 	std::shuffle(set.begin(), set.end(), rng);
-	auto cycling = [&](const std::vector<long long>& values) {
-		for (long long k = 0; k < n; k++)
-			in.item.push_back(values[static_cast<std::size_t>(k) % values.size()]);
-	};
+	std::vector<long long> odd(small.begin() + 1, small.end());
+	std::shuffle(odd.begin(), odd.end(), std::mt19937_64(798));
 
 	if (kind == "random") {
 		filler(n);
 	} else if (kind == "pair-last") {
 		filler(n - 2);
-		in.item.push_back(3);
-		in.item.push_back(composite / 3);
-		in.expect = "3 " + std::to_string(composite / 3);
+		item.insert(item.end(), {3, 0});
+		pair_last(3);
 	} else if (kind == "cycle") {
-		in.target = 1LL << 30;
+		target = 1LL << 30;
 		cycling({2, 4, 8, 16});
 	} else if (kind == "divisors-cycling") {
 		cycling(small);
 	} else if (kind == "set-cycling") {
 		cycling(set);
+	} else if (kind == "doubled") {
+		cycling(odd, 2);
+	} else if (kind == "heavy-late") {
+		odd.erase(std::find(odd.begin(), odd.end(), small.back()));
+		item = odd;
+		cycling({small.back()});
+		pair_last(small.back());
 	} else {
-		// divisors-first[-pair-last]: the set, then filler.
-		set.resize(std::min(set.size(), static_cast<std::size_t>(n)));
-		in.item = set;
-		filler(n - static_cast<long long>(set.size()));
-		if (kind == "divisors-first-pair-last") {
-			// The partner of the last divisor, at the very end.
-			long long d = set.back();
-			for (long long v : set)
-				if (composite / v <= bound)
-					d = v;
-			in.item.back() = composite / d;
-			in.expect = std::to_string(std::min(d, composite / d)) + " " +
-			            std::to_string(std::max(d, composite / d));
-		}
+		// worst[-pair-last]: the light values once each, then the heavy ones
+		// over every place left; the pair is with the last heavy to appear.
+		item.assign(odd.begin(), odd.begin() + static_cast<long>(std::min(lights, n)));
+		cycling(std::vector<long long>(odd.begin() + lights, odd.end()));
+		if (kind == "worst-pair-last")
+			pair_last(odd.back());
 	}
-	return in;
-}
 
-// Write the input to path, one line.
-void save(const std::string& path, const Input& in)
-{
-	FILE* f = std::fopen(path.c_str(), "w");
-	if (!f) {
-		std::perror(path.c_str());
-		std::exit(2);
-	}
-	std::fprintf(f, "%lld %zu", in.target, in.item.size());
-	for (long long v : in.item)
-		std::fprintf(f, " %lld", v);
-	std::fputc('\n', f);
-	std::fclose(f);
-}
-
-struct Sample {
-	double seconds = 0;
-	double kib = 0;
-	std::string out;
-};
-
-// Run program once through the launcher, with input as standard input.
-Sample run(const std::string& measure, const std::string& program, const std::string& input)
-{
-	std::string figures = input + ".figures";
-	FILE* p = popen((measure + " " + program + " <" + input + " 2>" + figures).c_str(), "r");
-	Sample s;
-	char buf[256];
-	s.out.assign(buf, p ? std::fread(buf, 1, sizeof buf, p) : 0);
-	int status = p ? pclose(p) : -1;
-	FILE* f = std::fopen(figures.c_str(), "r");
-	if (!f || std::fscanf(f, "%lf %lf", &s.seconds, &s.kib) != 2 || status != 0) {
-		std::fprintf(stderr, "bench: %s failed on %s\n", program.c_str(), input.c_str());
-		std::exit(1);
-	}
-	std::fclose(f);
-	std::remove(figures.c_str());
-	return s;
-}
-
-// The shared libraries a program loads, as ldd names them.
-std::vector<std::string> libraries(const std::string& program)
-{
-	std::vector<std::string> lib;
-	FILE* p = popen(("ldd " + program).c_str(), "r");
-	char name[4096];
-	while (p && std::fscanf(p, " %4095s%*[^\n]", name) == 1)
-		lib.push_back(name);
-	if (p)
-		pclose(p);
-	return lib;
-}
-
-double median(std::vector<double> v)
-{
-	std::sort(v.begin(), v.end());
-	return v[v.size() / 2];
+	std::ofstream f(path);
+	f << target << ' ' << item.size();
+	for (long long v : item)
+		f << ' ' << v;
+	if (!(f << '\n'))
+		fail("cannot write " + path);
+	return expect;
 }
 
 // The figures of one program on one input; runs is 0 where it was not run.
-struct Figure {
-	int runs = 0;
-	double seconds = 0;
-	double kib = 0;
-};
+struct Figure { int runs = 0; double seconds = 0, kib = 0; };
+using Figures = std::map<std::tuple<std::string, std::string, std::size_t>, Figure>; // by case, program, count
 
-// Time every program on path, in interleaved rounds, the plain scan (the
-// second program) once when plain is set, and check each output.
-std::vector<Figure> time(const std::vector<std::string>& program, const std::string& measure, int runs,
-                         const std::string& path, const std::string& expect, bool plain)
+// The command line, the program names and the counts of the sweep.
+struct Bench {
+	std::string dir, measure;
+	int runs;
+	std::vector<std::string> program, name;
+	std::vector<std::size_t> count;
+};
+// One input to time: the case, the count, the file and the expected output.
+struct Job { std::string kind; std::size_t n; std::string path, expect; };
+
+// Generate every input: each case at the count limit, swept ones at every count.
+std::vector<Job> generate(const Bench& b)
 {
-	std::vector<std::vector<double>> seconds(program.size()), kib(program.size());
-	for (int r = 0; r < runs; r++)
-		for (std::size_t p = 0; p < program.size(); p++) {
-			if (p == 1 && (!plain || r > 0))
-				continue;
-			Sample s = run(measure, program[p], path);
-			if (p > 0 && s.out != expect) {
-				std::fprintf(stderr, "bench: %s wrote [%s] on %s, not [%s]\n", program[p].c_str(),
-				             s.out.c_str(), path.c_str(), expect.c_str());
-				std::exit(1);
+	std::vector<Job> jobs;
+	for (const Case& c : cases)
+		for (std::size_t n : b.count)
+			if (n == limit || c.swept) {
+				std::string path = b.dir + "/" + c.kind + "-" + std::to_string(n) + ".in";
+				jobs.push_back({c.kind, n, path, generate(c.kind, n, path)});
 			}
-			seconds[p].push_back(s.seconds);
-			kib[p].push_back(s.kib);
-		}
-	std::vector<Figure> fig(program.size());
-	for (std::size_t p = 0; p < program.size(); p++)
-		if (!seconds[p].empty())
-			fig[p] = {static_cast<int>(seconds[p].size()), median(seconds[p]), median(kib[p])};
+	return jobs;
+}
+
+// Run a program once through the launcher on the job's input, and check
+// what it writes: the floors nothing, the finders the expected pair.
+Figure run(const Bench& b, std::size_t p, const Job& job)
+{
+	std::string figures = job.path + ".figures";
+	FILE* pipe = popen((b.measure + " " + b.program[p] + " <" + job.path + " 2>" + figures).c_str(), "r");
+	char buf[256];
+	std::string out(buf, pipe ? std::fread(buf, 1, sizeof buf, pipe) : 0);
+	bool ok = pipe && pclose(pipe) == 0;
+	Figure s{1, 0, 0};
+	if (!(std::ifstream(figures) >> s.seconds >> s.kib) || !ok)
+		fail(b.name[p] + " failed on " + job.path);
+	std::remove(figures.c_str());
+	if (out != (p < PLAIN ? "" : job.expect))
+		fail(b.name[p] + " wrote [" + out + "] on " + job.path + ", not [" + job.expect + "]");
+	return s;
+}
+
+// Time every program on every input, in interleaved rounds.  The plain scan
+// is quadratic and steady, so it runs once: at the count limit on random
+// items only (elsewhere it says nothing new), and in the sweep while its
+// next run, grown as the square of the count, should stay in the budget.
+Figures time(const Bench& b, const std::vector<Job>& jobs)
+{
+	// A floor must load nothing that product-pair does not: it would pay
+	// a start-up cost that product-pair does not, and flatter every ratio.
+	auto libraries = [](const std::string& program) { // as ldd names them
+		std::vector<std::string> lib;
+		FILE* p = popen(("ldd " + program).c_str(), "r");
+		for (char name[4096]; p && std::fscanf(p, " %4095s%*[^\n]", name) == 1;)
+			lib.push_back(name);
+		if (p)
+			pclose(p);
+		return lib;
+	};
+	std::vector<std::string> own = libraries(b.program[PAIR]);
+	for (std::size_t p : {FLOOR, STORE})
+		for (const std::string& lib : libraries(b.program[p]))
+			if (std::find(own.begin(), own.end(), lib) == own.end())
+				fail(b.name[p] + " loads " + lib + ", and product-pair does not");
+	auto median = [](std::vector<Figure> v, double Figure::*of) {
+		std::sort(v.begin(), v.end(), [of](const Figure& x, const Figure& y) { return x.*of < y.*of; });
+		return v[v.size() / 2].*of;
+	};
+	Figures fig;
+	double plain = 0;
+	for (std::size_t j = 0; j < jobs.size(); j++) {
+		const Job& job = jobs[j];
+		bool first = j == 0 || jobs[j - 1].kind != job.kind;
+		double next = first ? 0 : plain * std::pow(static_cast<double>(job.n) / static_cast<double>(jobs[j - 1].n), 2);
+		bool once = job.n == limit ? job.kind == "random" : next < plain_budget;
+		std::vector<std::vector<Figure>> runs(PROGRAMS);
+		for (int r = 0; r < b.runs; r++)
+			for (std::size_t p = 0; p < PROGRAMS; p++)
+				if (p != PLAIN || (once && r == 0))
+					runs[p].push_back(run(b, p, job));
+		for (std::size_t p = 0; p < PROGRAMS; p++)
+			if (!runs[p].empty())
+				fig[{job.kind, b.name[p], job.n}] = {static_cast<int>(runs[p].size()),
+				                                      median(runs[p], &Figure::seconds), median(runs[p], &Figure::kib)};
+		plain = runs[PLAIN].empty() ? HUGE_VAL : runs[PLAIN][0].seconds;
+		std::remove(job.path.c_str());
+	}
 	return fig;
 }
 
-// The slope of log seconds against log count, by least squares over the
-// three largest counts at which the program ran: below them the start-up
-// of a process, a few milliseconds, flattens every curve.
-double slope(const std::vector<long long>& count, const std::vector<Figure>& fig)
+// The slope of log seconds against log count over the three largest counts
+// run (lower, start-up flattens every curve).  They are consecutive, evenly
+// spaced on a log scale, so the least-squares slope is the end points'.
+double slope(const Bench& b, Figures& fig, const std::string& kind, const std::string& name)
 {
-	std::vector<std::size_t> ran;
-	for (std::size_t k = 0; k < count.size(); k++)
-		if (fig[k].runs)
-			ran.push_back(k);
-	if (ran.size() > 3)
-		ran.erase(ran.begin(), ran.end() - 3);
-	double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
-	for (std::size_t k : ran) {
-		double x = std::log(static_cast<double>(count[k])), y = std::log(fig[k].seconds);
-		n += 1;
-		sx += x;
-		sy += y;
-		sxx += x * x;
-		sxy += x * y;
+	std::vector<std::pair<double, double>> xy;
+	for (auto n = b.count.rbegin(); n != b.count.rend() && xy.size() < 3; n++)
+		if (Figure f = fig[{kind, name, *n}]; f.runs)
+			xy.emplace_back(std::log(static_cast<double>(*n)), std::log(f.seconds));
+	return xy.size() < 2 ? NAN : (xy.front().second - xy.back().second) / (xy.front().first - xy.back().first);
+}
+
+// Report: the table at the count limit, the sweep, and the CSV.
+void report(const Bench& b, Figures& fig)
+{
+	std::printf("At the count limit of %zu, median of %d runs.  floor: read-only scanf; reference: the plain double\n"
+	            "scan, one run, on random items only.  Goals: product-pair-baseline at most 1.3 times product-pair;\n"
+	            "product-pair's peak memory at most 1024 KiB above the floor.\n", limit, b.runs);
+	for (const Case& c : cases) {
+		auto at = [&](std::size_t p) { return fig[{c.kind, b.name[p], limit}]; };
+		std::printf("\n%s (%s)\n  %-22s %9s %8s %15s %9s %13s\n", c.what, c.kind, "program", "seconds", "/ floor",
+		            "/ product-pair", "peak KiB", "above floor");
+		for (std::size_t p = 0; p < PROGRAMS; p++)
+			if (Figure f = at(p); f.runs)
+				std::printf("  %-22s %9.4f %8.2f %15.2f %9.0f %13.0f\n", b.name[p].c_str(), f.seconds,
+				            f.seconds / at(FLOOR).seconds, f.seconds / at(PAIR).seconds, f.kib, f.kib - at(FLOOR).kib);
 	}
-	return n < 2 ? NAN : (n * sxy - sx * sy) / (n * sxx - sx * sx);
+
+	std::printf("\nSweep: seconds (median of %d runs; the plain scan once, while under %.0f s)\n", b.runs,
+	            plain_budget);
+	for (const Case& c : cases)
+		if (c.swept) {
+			std::printf("\n%-22s", c.kind);
+			for (std::size_t n : b.count)
+				std::printf(" %8zu", n);
+			std::printf("    slope (top 3)\n");
+			for (const std::string& name : b.name) {
+				std::printf("%-22s", name.c_str());
+				for (std::size_t n : b.count)
+					if (Figure f = fig[{c.kind, name, n}]; f.runs)
+						std::printf(" %8.4f", f.seconds);
+					else
+						std::printf(" %8s", "-");
+				std::printf("    %.2f\n", slope(b, fig, c.kind, name));
+			}
+		}
+
+	std::ofstream out(b.dir + "/bench.csv");
+	out << "case,program,count,runs,seconds,peak_kib\n";
+	for (const auto& [at, f] : fig)
+		if (f.runs)
+			out << std::get<0>(at) << ',' << std::get<1>(at) << ',' << std::get<2>(at) << ',' << f.runs << ','
+			    << f.seconds << ',' << f.kib << '\n';
+	if (!out.flush())
+		fail("cannot write " + b.dir + "/bench.csv");
+	std::printf("\nFigures in %s/bench.csv\n", b.dir.c_str());
+}
+
+// The command line, checked, and the sweep: 8 counts from 1000 to the
+// count limit, evenly spaced on a log scale.
+Bench arguments(int argc, char** argv)
+{
+	if (argc != 4 + PROGRAMS)
+		fail("usage: bench DIR RUNS MEASURE READ-ONLY READ-STORE PLAIN PRODUCT-PAIR BASELINE");
+	Bench b{argv[1], argv[3], std::max(1, std::atoi(argv[2])), {argv + 4, argv + argc}, {}, {}};
+	for (const std::string& p : b.program)
+		b.name.push_back(p.substr(p.find_last_of('/') + 1));
+	for (int k = 0; k < 8; k++)
+		b.count.push_back(static_cast<std::size_t>(std::llround(1000 * std::pow(200.0, k / 7.0))));
+	return b;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-	if (argc < 7) {
-		std::fprintf(stderr, "usage: bench DIR RUNS MEASURE FLOOR PLAIN PROGRAM [PROGRAM...]\n");
-		return 2;
-	}
-	std::string dir = argv[1], measure = argv[3];
-	int runs = std::max(1, std::atoi(argv[2]));
-	std::vector<std::string> program(argv + 4, argv + argc), name;
-	for (const std::string& p : program)
-		name.push_back(p.substr(p.find_last_of('/') + 1));
-
-	// The floor must load nothing that product-pair does not: it would pay
-	// a start-up cost that product-pair does not, and flatter every ratio.
-	std::vector<std::string> own = libraries(program[2]);
-	for (const std::string& lib : libraries(program[0]))
-		if (std::find(own.begin(), own.end(), lib) == own.end()) {
-			std::fprintf(stderr, "bench: the floor loads %s, and %s does not\n", lib.c_str(), name[2].c_str());
-			return 1;
-		}
-
-	// Generate every input: each case at the count limit, and the swept
-	// cases at 8 counts from 1000, evenly spaced on a log scale.
-	std::vector<long long> count;
-	for (int k = 0; k < 8; k++)
-		count.push_back(std::llround(1000 * std::pow(200.0, k / 7.0)));
-	std::vector<std::pair<const char*, long long>> jobs;
-	std::map<std::pair<std::string, long long>, std::string> expect;
-	auto path = [&](const std::string& kind, long long n) { return dir + "/" + kind + "-" + std::to_string(n) + ".in"; };
-	for (const Case& c : cases)
-		for (long long n : count)
-			if (n == limit || c.swept) {
-				Input in = generate(c.kind, n);
-				save(path(c.kind, n), in);
-				jobs.emplace_back(c.kind, n);
-				expect[{c.kind, n}] = in.expect;
-			}
-
-	// Time the programs on each input.  The plain scan runs at the count
-	// limit on typical items only, for elsewhere it takes as long and says
-	// nothing new, and in the sweep while its next run, grown as the
-	// square of the count, is expected to stay within the budget.  The
-	// figures are kept by case, program and count, the order of the CSV.
-	std::map<std::tuple<std::string, std::string, long long>, Figure> fig;
-	double plain = 0;
-	for (std::size_t j = 0; j < jobs.size(); j++) {
-		auto [kind, n] = jobs[j];
-		bool first = j == 0 || jobs[j - 1].first != kind;
-		double grow = first ? 0 : std::pow(static_cast<double>(n) / static_cast<double>(jobs[j - 1].second), 2);
-		bool once = n == limit ? kind == std::string("random") : first || plain * grow < plain_budget;
-		std::vector<Figure> f = time(program, measure, runs, path(kind, n), expect[{kind, n}], once);
-		plain = f[1].runs ? f[1].seconds : HUGE_VAL;
-		for (std::size_t p = 0; p < program.size(); p++)
-			fig[{kind, name[p], n}] = f[p];
-		std::remove(path(kind, n).c_str());
-	}
-
-	// Report: the table at the count limit, the sweep, and the CSV.
-	std::printf("At the count limit of %lld: median of %d runs; floor = read-only scanf, "
-	            "plain = double scan with 64-bit products (one run, * )\n\n",
-	            limit, runs);
-	std::printf("%-38s %-22s %9s %8s %8s %9s\n", "case", "program", "seconds", "/ floor", "/ plain", "peak KiB");
-	for (const Case& c : cases) {
-		Figure floor = fig[{c.kind, name[0], limit}], scan = fig[{c.kind, name[1], limit}];
-		for (std::size_t p = 0; p < program.size(); p++) {
-			Figure f = fig[{c.kind, name[p], limit}];
-			if (f.runs == 0)
-				continue;
-			std::printf("%-38s %-22s %9.4f %8.2f ", p == 0 ? c.what : "", name[p].c_str(), f.seconds,
-			            f.seconds / floor.seconds);
-			if (scan.runs)
-				std::printf("%7.3f%s", f.seconds / scan.seconds, p == 1 ? "*" : " ");
-			else
-				std::printf("%7s ", "-");
-			std::printf(" %9.0f\n", f.kib);
-		}
-		std::printf("%38s peak memory above the floor: %.0f KiB (%s)\n\n", "",
-		            fig[{c.kind, name[2], limit}].kib - floor.kib, name[2].c_str());
-	}
-
-	std::printf("Sweep: seconds (median of %d runs; the plain scan one run, while it stays under %.0f s)\n", runs,
-	            plain_budget);
-	for (const Case& c : cases) {
-		if (!c.swept)
-			continue;
-		std::printf("\n%-18s", c.kind);
-		for (std::size_t p = 0; p < program.size(); p++)
-			std::printf(" %14s", name[p].c_str());
-		std::vector<std::vector<Figure>> line(program.size());
-		for (long long n : count) {
-			std::printf("\n%-18lld", n);
-			for (std::size_t p = 0; p < program.size(); p++) {
-				Figure f = fig[{c.kind, name[p], n}];
-				line[p].push_back(f);
-				if (f.runs)
-					std::printf(" %14.5f", f.seconds);
-				else
-					std::printf(" %14s", "-");
-			}
-		}
-		std::printf("\n%-18s", "slope (top 3)");
-		for (std::size_t p = 0; p < program.size(); p++)
-			std::printf(" %14.2f", slope(count, line[p]));
-		std::printf("\n");
-	}
-
-	std::string csv = dir + "/bench.csv";
-	FILE* out = std::fopen(csv.c_str(), "w");
-	if (!out) {
-		std::perror(csv.c_str());
-		return 2;
-	}
-	std::fprintf(out, "case,program,count,runs,seconds,peak_kib\n");
-	for (const auto& [at, f] : fig)
-		if (f.runs)
-			std::fprintf(out, "%s,%s,%lld,%d,%.6f,%.0f\n", std::get<0>(at).c_str(), std::get<1>(at).c_str(),
-			             std::get<2>(at), f.runs, f.seconds, f.kib);
-	std::fclose(out);
-	std::printf("\nFigures in %s\n", csv.c_str());
-	return 0;
+	const Bench b = arguments(argc, argv);
+	std::vector<Job> jobs = generate(b);
+	Figures fig = time(b, jobs);
+	report(b, fig);
 }
