@@ -3,8 +3,9 @@
 # and that its Depends names libc6 at no lower a version than the newest
 # GLIBC_x.y symbol version that either program needs (read with READELF).
 # With LINTIAN set, fail on any error or warning it reports.  With AGAIN
-# set, configure and build SOURCE a second time, in another folder, and
-# check that the two packages are the same, byte for byte.
+# set, configure SOURCE a second time, in another folder, with GENERATOR
+# and the cache entries that CONFIGURATION sets (this build's), build it,
+# and check that the two packages are the same, byte for byte.
 cmake_minimum_required(VERSION 3.25)
 
 set(dir ${BUILD}/package-test)
@@ -58,8 +59,7 @@ endif()
 if(AGAIN)
 	set(first ${deb})
 	execute_process(COMMAND ${CMAKE_COMMAND} -E sleep 1)
-	execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE} -B ${dir}/again -DCMAKE_CXX_COMPILER=${CXX}
-			-DCMAKE_BUILD_TYPE=${TYPE}
+	execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE} -B ${dir}/again -G ${GENERATOR} -C ${CONFIGURATION}
 		COMMAND_ECHO NONE OUTPUT_QUIET RESULT_VARIABLE rc)
 	execute_process(COMMAND ${CMAKE_COMMAND} --build ${dir}/again --target product-pair square-print gzipped
 		OUTPUT_QUIET RESULT_VARIABLE rc2)
