@@ -11,11 +11,18 @@
 //   harness open-stdin PROGRAM INPUT EXPECTED [ARG...]
 //       INPUT on a standard input that is never closed; the program must
 //       end by itself and write EXPECTED
+//   harness case CASES NAME [WRAPPER...] PROGRAM
+//       the case NAME of the case file CASES: the output byte for byte,
+//       the exit status, and the standard error empty or the case's one
+//       line; status 1 when it fails, 2 when the case cannot be read
 #include <algorithm>
+#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -335,6 +342,146 @@ bool plausible(const std::string& input, const std::string& out)
 	return a * b == target && seen_a > 0 && seen_b > 0 && (a != b || seen_a > 1);
 }
 
+// A case of a case file (see product-pair.cases for the format) that
+// cannot be read or run: a mistake in the file, not a failed case.
+[[noreturn]] void bad_case(const std::string& what)
+{
+	std::fprintf(stderr, "harness: %s\n", what.c_str());
+	std::exit(2);
+}
+
+std::string trim(const std::string& s)
+{
+	const char* blank = " \t\r";
+	std::size_t first = s.find_first_not_of(blank);
+	if (first == std::string::npos)
+		return "";
+	return s.substr(first, s.find_last_not_of(blank) + 1 - first);
+}
+
+std::vector<std::string> split(const std::string& s, char at)
+{
+	std::vector<std::string> parts;
+	std::istringstream in(s);
+	for (std::string part; std::getline(in, part, at);)
+		parts.push_back(part);
+	return parts;
+}
+
+int hex(char c)
+{
+	const std::string digits = "0123456789abcdef";
+	std::size_t d = digits.find(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+	return d == std::string::npos ? -1 : static_cast<int>(d);
+}
+
+// The bytes an input field stands for: \n \t \s \p \xHH, and {text}*N
+// for text (itself decoded) written N times.  Any other "\" or a short
+// \x is a mistake in the case file, not a byte to send.
+std::string decode(const std::string& field)
+{
+	auto digit = [&](std::size_t k) {
+		return k < field.size() && std::isdigit(static_cast<unsigned char>(field[k]));
+	};
+	std::string bytes;
+	for (std::size_t k = 0; k < field.size(); k++) {
+		char c = field[k];
+		std::size_t close = c == '{' ? field.find('}', k) : std::string::npos;
+		if (close != std::string::npos && field.compare(close + 1, 1, "*") == 0 && digit(close + 2)) {
+			std::string text = decode(field.substr(k + 1, close - k - 1));
+			for (unsigned long n = std::strtoul(&field[close + 2], nullptr, 10); n > 0; n--)
+				bytes += text;
+			for (k = close + 2; digit(k + 1);)
+				k++;
+		} else if (c != '\\') {
+			bytes += c;
+		} else if (k + 1 < field.size() && std::string("ntsp").find(field[k + 1]) != std::string::npos) {
+			bytes += "\n\t |"[std::string("ntsp").find(field[++k])];
+		} else if (field.compare(k, 2, "\\x") == 0 && k + 3 < field.size() && hex(field[k + 2]) >= 0 &&
+		           hex(field[k + 3]) >= 0) {
+			bytes += static_cast<char>(hex(field[k + 2]) * 16 + hex(field[k + 3]));
+			k += 3;
+		} else {
+			bad_case("no such escape in the input field: " + field.substr(k, 4));
+		}
+	}
+	return bytes;
+}
+
+// Bytes as the case file would write them, for a failure report.
+std::string shown(const std::string& bytes)
+{
+	std::string s;
+	for (char c : bytes) {
+		unsigned char u = static_cast<unsigned char>(c);
+		char code[8];
+		std::snprintf(code, sizeof code, "\\x%02x", u);
+		s += c == '\n' ? std::string("\\n") : c == '\t' ? std::string("\\t")
+		     : u < ' ' || u > '~' || c == '\\' ? std::string(code) : std::string(1, c);
+	}
+	return s;
+}
+
+// Run the case NAME of the case file CASES with COMMAND, the program
+// after its wrapper's words; 0 when it passes, 1 when it fails.
+int run_case(const char* cases, const char* name, const std::vector<std::string>& program)
+{
+	std::ifstream file(cases, std::ios::binary);
+	if (!file)
+		bad_case(std::string("cannot read ") + cases);
+	std::vector<std::string> fields;
+	for (std::string line; fields.empty() && std::getline(file, line);) {
+		std::vector<std::string> f = split(line, '|');
+		if (line.compare(0, 1, "#") != 0 && !f.empty() && trim(f[0]) == name)
+			fields = f;
+	}
+	if (fields.empty())
+		bad_case(std::string(name) + ": no such case in " + cases);
+	for (std::string& f : fields)
+		f = trim(f);
+	fields.resize(std::max<std::size_t>(fields.size(), 6));
+	std::string input = decode(fields[1]);
+	const std::string& expected = fields[2];
+
+	// The status field: a number, then the message, if any.
+	int want_rc = 0;
+	std::string want_err;
+	const std::string& status = fields[5];
+	std::size_t digits = status.find_first_not_of("0123456789");
+	if (!status.empty()) {
+		if (digits == 0 || (digits != std::string::npos && status[digits] != ' '))
+			bad_case(std::string(name) + ": the status is not a number: " + status);
+		want_rc = std::atoi(status.c_str());
+		std::string message = digits == std::string::npos ? "" : trim(status.substr(digits));
+		if (!message.empty()) {
+			const std::string& path = program.back();
+			want_err = path.substr(path.rfind('/') + 1) + ": " + message + "\n";
+		}
+	}
+
+	// The redirections are the shell's, made after it takes the command
+	// from its arguments.
+	std::vector<std::string> command;
+	if (!fields[4].empty())
+		command = {"sh", "-c", "exec \"$@\" " + fields[4], "sh"};
+	command.insert(command.end(), program.begin(), program.end());
+	for (const std::string& a : words(fields[3]))
+		command.push_back(a);
+
+	Result r = run(command, input, false, 120);
+	if (r.out == expected && r.err == want_err && r.status == want_rc && !r.hung)
+		return 0;
+	std::printf("case failed\n"
+	            "expected output: [%s]\n"
+	            "actual output:   [%s]\n"
+	            "expected error:  [%s]\n"
+	            "standard error:  [%s]\n"
+	            "exit status:     %d, expected %d\n",
+	            shown(expected).c_str(), shown(r.out).c_str(), shown(want_err).c_str(), shown(r.err).c_str(), r.status,
+	            want_rc);
+	return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -376,8 +523,12 @@ int main(int argc, char** argv)
 		return 0;
 	}
 
+	if (mode == "case" && argc >= 5)
+		return run_case(argv[2], argv[3], std::vector<std::string>(argv + 4, argv + argc));
+
 	std::fprintf(stderr, "usage: harness differential PROGRAM SEED ROUNDS REFERENCE\n"
 	                     "       harness hostile PROGRAM SEED ROUNDS\n"
-	                     "       harness open-stdin PROGRAM INPUT EXPECTED [ARG...]\n");
+	                     "       harness open-stdin PROGRAM INPUT EXPECTED [ARG...]\n"
+	                     "       harness case CASES NAME [WRAPPER...] PROGRAM\n");
 	return 2;
 }
