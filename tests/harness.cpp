@@ -1,5 +1,6 @@
-// Runs the programs on generated inputs and checks every run: exit status 0,
-// an empty standard error, an end within a time limit, and the output.
+// Runs the programs on generated inputs, or on the cases of a case file,
+// and checks every run: the exit status, the standard error, an end within
+// a time limit, and the output.
 //
 // PROGRAM and REFERENCE may be commands of several words, such as an
 // emulator and a program.
