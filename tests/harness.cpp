@@ -369,38 +369,32 @@ std::vector<std::string> split(const std::string& s, char at)
 	return parts;
 }
 
-int hex(char c)
-{
-	const std::string digits = "0123456789abcdef";
-	std::size_t d = digits.find(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
-	return d == std::string::npos ? -1 : static_cast<int>(d);
-}
-
 // The bytes an input field stands for: \n \t \s \p \xHH, and {text}*N
 // for text (itself decoded) written N times.  Any other "\" or a short
 // \x is a mistake in the case file, not a byte to send.
 std::string decode(const std::string& field)
 {
-	auto digit = [&](std::size_t k) {
-		return k < field.size() && std::isdigit(static_cast<unsigned char>(field[k]));
-	};
 	std::string bytes;
 	for (std::size_t k = 0; k < field.size(); k++) {
-		char c = field[k];
-		std::size_t close = c == '{' ? field.find('}', k) : std::string::npos;
-		if (close != std::string::npos && field.compare(close + 1, 1, "*") == 0 && digit(close + 2)) {
+		std::size_t close = field[k] == '{' ? field.find('}', k) : std::string::npos;
+		char* end = nullptr;
+		unsigned long times = close != std::string::npos && field.compare(close + 1, 1, "*") == 0
+		                              ? std::strtoul(&field[close + 2], &end, 10)
+		                              : 0;
+		if (end && end != &field[close + 2]) {
 			std::string text = decode(field.substr(k + 1, close - k - 1));
-			for (unsigned long n = std::strtoul(&field[close + 2], nullptr, 10); n > 0; n--)
+			while (times-- > 0)
 				bytes += text;
-			for (k = close + 2; digit(k + 1);)
-				k++;
-		} else if (c != '\\') {
-			bytes += c;
-		} else if (k + 1 < field.size() && std::string("ntsp").find(field[k + 1]) != std::string::npos) {
-			bytes += "\n\t |"[std::string("ntsp").find(field[++k])];
-		} else if (field.compare(k, 2, "\\x") == 0 && k + 3 < field.size() && hex(field[k + 2]) >= 0 &&
-		           hex(field[k + 3]) >= 0) {
-			bytes += static_cast<char>(hex(field[k + 2]) * 16 + hex(field[k + 3]));
+			k = static_cast<std::size_t>(end - field.data()) - 1;
+		} else if (field[k] != '\\') {
+			bytes += field[k];
+		} else if (std::size_t e = std::string("ntsp").find(field[k + 1]); k + 1 < field.size() && e != std::string::npos) {
+			bytes += "\n\t |"[e];
+			k++;
+		} else if (field.compare(k, 2, "\\x") == 0 && k + 3 < field.size() &&
+		           std::isxdigit(static_cast<unsigned char>(field[k + 2])) &&
+		           std::isxdigit(static_cast<unsigned char>(field[k + 3]))) {
+			bytes += static_cast<char>(std::stoi(field.substr(k + 2, 2), nullptr, 16));
 			k += 3;
 		} else {
 			bad_case("no such escape in the input field: " + field.substr(k, 4));
@@ -447,17 +441,13 @@ int run_case(const char* cases, const char* name, const std::vector<std::string>
 	// The status field: a number, then the message, if any.
 	int want_rc = 0;
 	std::string want_err;
-	const std::string& status = fields[5];
-	std::size_t digits = status.find_first_not_of("0123456789");
-	if (!status.empty()) {
-		if (digits == 0 || (digits != std::string::npos && status[digits] != ' '))
-			bad_case(std::string(name) + ": the status is not a number: " + status);
-		want_rc = std::atoi(status.c_str());
-		std::string message = digits == std::string::npos ? "" : trim(status.substr(digits));
-		if (!message.empty()) {
-			const std::string& path = program.back();
-			want_err = path.substr(path.rfind('/') + 1) + ": " + message + "\n";
-		}
+	std::istringstream status(fields[5]);
+	if (!fields[5].empty() && !(status >> want_rc))
+		bad_case(std::string(name) + ": the status is not a number: " + fields[5]);
+	std::string message;
+	if (std::getline(status, message) && !trim(message).empty()) {
+		const std::string& path = program.back();
+		want_err = path.substr(path.rfind('/') + 1) + ": " + trim(message) + "\n";
 	}
 
 	// The redirections are the shell's, made after it takes the command
