@@ -106,10 +106,11 @@ int main()
 		int u = h < m ? item[h] : v;
 		int uwant = t / u;
 
-		// Draw d from the items after h; a retired place draws v again.
+		// Draw d from the items after h; a retired place draws v again,
+		// and a copy of the last failed d only fails again.
 		int rest = m - h - 1; // the items after h
 		int r = rest > 0 ? h + 1 + static_cast<int>(draw() % static_cast<unsigned>(rest)) : i;
-		int d = item[r] != 0 && item[r] != gone ? item[r] : v;
+		int d = item[r] != 0 ? item[r] : v;
 		int dwant = t / d;
 
 		// Count the wants after h, and retire the copies of v, u and the
