@@ -69,111 +69,111 @@ int main()
 	int* item = store.data();
 	int m = static_cast<int>(store.size()); // the end of the items searched
 
-	// The search.  An item v pairs only with want = t / v.  If no want
-	// stands after v's first place there is none before it either (that
-	// want would have found v), so v can never pair: the value fails, and
-	// its copies are retired by writing 0, which is no item and no want.
-	// Each round tests three values in one pass over the items after u:
-	// v, the first live item, at i; u, the next live item of another
-	// value, at h; and d, drawn at random from the items after h.  v and
-	// u are tested in scan order, d only for failing, so that a value
-	// holding many items goes early whatever its place.
-	// The last round's d if it failed, retired in this round's pass; 1,
-	// which is no item, when there is none.
-	int gone = 1;
-	int dead = 0; // items retired since the last squeeze
+	// The search.  An item x pairs only with its want, t / x.  If no want
+	// stands after a value's first place there is none before it either
+	// (that want would have found it), so the value can never pair: it
+	// fails, and its copies are retired by negating them, which makes them
+	// no item and no want.  Each round tests eight values in one pass over
+	// the live items from the first: the first item, in scan order, and
+	// seven drawn at random, which take the values that hold many items,
+	// wherever they stand, before the passes over those items add up.
+	const int slots = 8;
+	int d[slots], dwant[slots]; // the round's values, and their wants
+	bool root = false; // the target's square root is known to have two copies
+	int dead = 0;      // items retired since the last squeeze
 	// The draws follow from every item read: the same input draws the
-	// same way each time, yet no input can be built to hold a value of no
-	// weight at each of its own drawn places, for a change to any item
-	// moves every draw.  The output never depends on them.
+	// same way each time, yet no input can be built around its own draws,
+	// for a change to any item moves every draw.  The output never depends
+	// on them.
 	std::minstd_rand draw(mix);
 	int a = 0, b = 0; // the pair found; 0 while none is
-	int i = 0;        // where the round looks for v
+	int h = 0;        // the first live item
 	while (a == 0) {
-		// v: the first live item from i.
-		while (i < m && (item[i] == 0 || item[i] == gone))
-			i++;
-		if (i == m)
-			break;
-		int v = item[i];
-		int vwant = t / v;
-
-		// Walk to u, past retired items and copies of v.  A copy of v is
-		// v's partner when v is the square root of the target.
-		int h = i + 1;
-		while (h < m && (item[h] == 0 || item[h] == gone || item[h] == v) && item[h] != vwant)
+		while (h < m && item[h] <= 0)
 			h++;
-		int u = h < m ? item[h] : v;
-		int uwant = t / u;
+		if (h == m)
+			break;
 
-		// Draw d from the items after h; a retired place draws v again,
-		// and a copy of the last failed d only fails again.
-		int rest = m - h - 1; // the items after h
-		int r = rest > 0 ? h + 1 + static_cast<int>(draw() % static_cast<unsigned>(rest)) : i;
-		int d = item[r] != 0 ? item[r] : v;
-		int dwant = t / d;
+		// The first item, then the draws.  A retired place, or a value
+		// already in the round, draws nothing: 1, which is no item and no
+		// want.
+		int rest = m - h; // the items from the first live one
+		for (int l = 0; l < slots; l++) {
+			int x = item[l == 0 ? h : h + static_cast<int>(draw() % static_cast<unsigned>(rest))];
+			bool none = x <= 0;
+			for (int e = 0; e < l; e++)
+				none |= x == d[e];
+			d[l] = none ? 1 : x;
+			dwant[l] = none ? 1 : t / x;
+		}
 
-		// Count the wants after h, and retire the copies of v, u and the
-		// last failed d, in one pass that vectorizes at every SIMD level:
-		// it does not stop at a hit, for the whole pass costs less than a
-		// test for leaving it at each item, and | does not branch where
-		// || would.  The counts come from each item as read, before it is
-		// retired: when v is the square root of the target, its copies are
-		// the hits.
-		int vhits = h < m && u == vwant;
-		int uhits = 0, dhits = 0;
-		for (int j = h + 1; j < m; j++) {
+		// Count the wants from h, and retire the copies of every value in
+		// the round, in one pass that vectorizes at every SIMD level: it
+		// does not stop at a hit, for the whole pass costs less than a test
+		// for leaving it at each item.  The counts come from each item as
+		// read, before it is retired.
+		int hits[slots] = {};
+		bool pairs[slots];
+		for (int j = h; j < m; j++) {
 			int x = item[j];
-			vhits += x == vwant;
-			uhits += x == uwant;
-			dhits += x == dwant;
-			int copy = (x == v) | (x == u) | (x == gone);
-			dead += copy;
-			item[j] = copy ? 0 : x;
-		}
-
-		// A hit of v comes first in scan order, then one of u.
-		if (vhits > 0) {
-			a = v;
-			b = vwant;
-		} else if (uhits > 0) {
-			a = u;
-			b = uwant;
-		}
-
-		// d fails when its want is not after h (as a square root it counts
-		// itself there); v or u as its want would have hit d.  It is
-		// retired in the next pass.  Otherwise d will pair, but only the
-		// first two of its copies matter: a later one neither comes first
-		// in scan order nor decides whether d has a partner.  So the rest
-		// are retired now.
-		gone = dhits > (d == dwant) ? 1 : d;
-		if (a == 0 && gone == 1) {
-			int k = h + 1; // past d's second copy
-			for (int kept = 0; k < m && kept < 2; k++)
-				kept += item[k] == d;
-			for (int j = k; j < m; j++) {
-				int copy = item[j] == d;
-				dead += copy;
-				item[j] = copy ? 0 : item[j];
+			int copy = 0;
+			for (int l = 0; l < slots; l++) {
+				hits[l] += x == dwant[l];
+				copy |= x == d[l];
 			}
+			dead += copy;
+			item[j] = copy ? -x : x;
+		}
+
+		// A value pairs when its want stands from h on (a square root
+		// counts itself there, and so needs two copies): none stands before
+		// h, for the values there failed.  The first item that pairs is the
+		// answer.  A draw that pairs gets its first copy back: a later one
+		// neither comes first in scan order nor decides whether a want
+		// exists.  The retired items from h are all later copies, so the
+		// first negated one is the first copy; the search for it vectorizes
+		// by blocks.
+		for (int l = 0; l < slots; l++) {
+			bool square = d[l] == dwant[l] && d[l] != 1;
+			pairs[l] = hits[l] > (square ? 1 : 0) || (square && root);
+			root |= square && pairs[l];
+		}
+		if (pairs[0]) {
+			a = d[0];
+			b = dwant[0];
+			break;
+		}
+		for (int l = 1; l < slots; l++) {
+			if (!pairs[l])
+				continue;
+			int copy = -d[l], j = h;
+			while (j + 64 <= m) {
+				int any = 0;
+				for (int e = 0; e < 64; e++)
+					any |= item[j + e] == copy;
+				if (any)
+					break;
+				j += 64;
+			}
+			while (item[j] != copy)
+				j++;
+			item[j] = d[l];
+			dead--;
 		}
 
 		// Once an eighth of the rest is retired, squeeze it out, in order,
 		// so that later passes read only live items.  Every item is
 		// written and the end moves on only past a live one: no branch.
 		if (dead * 8 > rest) {
-			int end = h + 1;
-			for (int j = h + 1; j < m; j++) {
-				item[end] = item[j];
-				end += item[j] != 0;
+			int end = h;
+			for (int j = h; j < m; j++) {
+				int x = item[j];
+				item[end] = x;
+				end += x > 0;
 			}
 			m = end;
 			dead = 0;
 		}
-
-		// The next round starts after u.
-		i = h + 1;
 	}
 	if (a == 0)
 		return 0;
