@@ -47,10 +47,21 @@ int main()
 		long long x = 0;
 		read = std::scanf("%lld", &x) == 1;
 		mix = mix * 31 + static_cast<unsigned>(x);
-		if (x < 2 || x > 999999999)
+		if (x < 2 || x > 999999999) {
 			bad = true;
-		else if (t % static_cast<int>(x) == 0)
-			store.push_back(static_cast<int>(x));
+			continue;
+		}
+		// The store keeps each item that divides the target as the code of
+		// its class: an item and its partner, t / item, share the smaller
+		// of the two, at most 46340, the square root of the largest target,
+		// and the larger member is kept negated.  One test of the class
+		// then finds an item's copies and its partners at once, and the
+		// sign tells them apart.  An item whose partner cannot be an item
+		// never pairs, and is not kept.
+		int y = static_cast<int>(x);
+		int q = t % y == 0 ? t / y : 0;
+		if (q >= 2 && q <= 999999999)
+			store.push_back(y <= q ? y : -q);
 	}
 
 	// Input that ends early, or a token that does not convert, ends the
@@ -69,96 +80,132 @@ int main()
 	int* item = store.data();
 	int m = static_cast<int>(store.size()); // the end of the items searched
 
-	// The search.  An item x pairs only with its want, t / x.  If no want
-	// stands after a value's first place there is none before it either
-	// (that want would have found it), so the value can never pair: it
-	// fails, and its copies are retired by negating them, which makes them
-	// no item and no want.  Each round tests eight values in one pass over
-	// the live items from the first: the first item, in scan order, and
-	// seven drawn at random, which take the values that hold many items,
-	// wherever they stand, before the passes over those items add up.
-	const int slots = 8;
-	int d[slots], dwant[slots]; // the round's values, and their wants
-	bool root = false; // the target's square root is known to have two copies
-	int dead = 0;      // items retired since the last squeeze
+	// The search.  An item pairs only with its partner, the other member
+	// of its class.  If no partner stands after a value's first place
+	// there is none before it either (that partner would have found it),
+	// so the value can never pair: it fails, and its items are retired by
+	// adding `gone`, which lifts them above every class and is taken off
+	// again to bring one back.  Each round tests, in one pass over the
+	// items from the first live one, that item, which keeps the scan
+	// order, and up to fifteen classes drawn at random, which retire the
+	// classes that hold many items, wherever they stand, before the passes
+	// over those items add up.
+	const int top = 46340;    // the largest class: a code above it is retired
+	const int gone = 1 << 20; // what retiring adds
+	const int draws = 15;
+	int cls[draws];     // the classes drawn
+	int partner[draws]; // the codes of the drawn items' partners
+	int dead = 0;       // items retired since the last squeeze
 	// The draws follow from every item read: the same input draws the
 	// same way each time, yet no input can be built around its own draws,
 	// for a change to any item moves every draw.  The output never depends
 	// on them.
 	std::minstd_rand draw(mix);
-	int a = 0, b = 0; // the pair found; 0 while none is
-	int h = 0;        // the first live item
+	int a = 0; // the class of the pair found; 0 while none is
+	int h = 0; // the first live item
 	while (a == 0) {
-		while (h < m && item[h] <= 0)
+		while (h < m && item[h] > top)
 			h++;
 		if (h == m)
 			break;
 
-		// The first item, then the draws.  A retired place, or a value
-		// already in the round, draws nothing: 1, which is no item and no
-		// want.
+		// The first live item, v, is tested by its code: its copies are v,
+		// its partners -v, or v again for the square root.
+		int v = item[h];
+		int vwant = v > 0 && v * v == t ? v : -v;
+
+		// The draws.  Every class drawn has its partners on one side, that
+		// of the first class drawn, so that the sign alone tells a drawn
+		// item's partners from its copies.  A retired place, v's class, a
+		// class drawn already, or partners on the other side draw nothing,
+		// and an empty place holds 1, which is no class.
 		int rest = m - h; // the items from the first live one
-		for (int l = 0; l < slots; l++) {
-			int x = item[l == 0 ? h : h + static_cast<int>(draw() % static_cast<unsigned>(rest))];
-			bool none = x <= 0;
-			for (int e = 0; e < l; e++)
-				none |= x == d[e];
-			d[l] = none ? 1 : x;
-			dwant[l] = none ? 1 : t / x;
+		int k = 0;        // the classes drawn
+		int sign = 0;     // the sign of their partners
+		for (int tries = 0; tries < 2 * draws && k < draws; tries++) {
+			int z = item[h + static_cast<int>(draw() % static_cast<unsigned>(rest))];
+			int c = z < 0 ? -z : z;
+			int want = z <= top && z > 0 && z * z == t ? z : -z;
+			bool none = z > top || c == (v < 0 ? -v : v) || (sign != 0 && (want > 0) != (sign > 0));
+			for (int e = 0; e < k; e++)
+				none |= c == cls[e];
+			if (none)
+				continue;
+			sign = want > 0 ? 1 : -1;
+			cls[k] = c;
+			partner[k] = want;
+			k++;
 		}
+		for (int l = k; l < draws; l++)
+			cls[l] = partner[l] = 1;
+		int flip = sign > 0 ? -1 : 0; // z ^ flip is negative on the partners' side
 
-		// Count the wants from h, and retire the copies of every value in
-		// the round, in one pass that vectorizes at every SIMD level: it
-		// does not stop at a hit, for the whole pass costs less than a test
-		// for leaving it at each item.  The counts come from each item as
-		// read, before it is retired.
-		int hits[slots] = {};
-		bool pairs[slots];
+		// Count v's partners, see whether any drawn class has an item on
+		// the partners' side, and retire v's copies and every drawn class,
+		// in one pass that vectorizes at every SIMD level: it does not stop
+		// at a hit, for the whole pass costs less than a test for leaving
+		// it at each item.  The tests read each item before it is retired.
+		int hits = 0, any = 0;
 		for (int j = h; j < m; j++) {
-			int x = item[j];
-			int copy = 0;
-			for (int l = 0; l < slots; l++) {
-				hits[l] += x == dwant[l];
-				copy |= x == d[l];
-			}
-			dead += copy;
-			item[j] = copy ? -x : x;
+			int z = item[j];
+			int c = z < 0 ? -z : z;
+			int in = 0; // -1 for an item of a drawn class
+			for (int l = 0; l < draws; l++)
+				in |= -(c == cls[l]);
+			any |= in & (z ^ flip);
+			hits += z == vwant;
+			int out = in | -(z == v);
+			dead -= out;
+			item[j] = z + (out & gone);
 		}
 
-		// A value pairs when its want stands from h on (a square root
+		// A value pairs when its partner stands from h on (the square root
 		// counts itself there, and so needs two copies): none stands before
 		// h, for the values there failed.  The first item that pairs is the
-		// answer.  A draw that pairs gets its first copy back: a later one
-		// neither comes first in scan order nor decides whether a want
-		// exists.  The retired items from h are all later copies, so the
-		// first negated one is the first copy; the search for it vectorizes
-		// by blocks.
-		for (int l = 0; l < slots; l++) {
-			bool square = d[l] == dwant[l] && d[l] != 1;
-			pairs[l] = hits[l] > (square ? 1 : 0) || (square && root);
-			root |= square && pairs[l];
-		}
-		if (pairs[0]) {
-			a = d[0];
-			b = dwant[0];
+		// answer.
+		if (hits > (v == vwant ? 1 : 0)) {
+			a = v < 0 ? -v : v;
 			break;
 		}
-		for (int l = 1; l < slots; l++) {
-			if (!pairs[l])
-				continue;
-			int copy = -d[l], j = h;
-			while (j + 64 <= m) {
-				int any = 0;
-				for (int e = 0; e < 64; e++)
-					any |= item[j + e] == copy;
-				if (any)
-					break;
-				j += 64;
+
+		// A drawn class with items on both sides pairs (the square root
+		// with two copies).  Count each drawn item's partners from h,
+		// retired or not, and give each class that pairs its first item
+		// back, and the first partner of that item after it: a later item
+		// neither comes first in scan order nor decides whether a partner
+		// exists.  Every item of the class from h was retired now, and the
+		// items retired before stand after those two, so the two are the
+		// first retired ones; the search for each vectorizes by blocks.
+		if (any < 0) {
+			int count[draws] = {};
+			for (int j = h; j < m; j++) {
+				int z = item[j] > top ? item[j] - gone : item[j];
+				for (int l = 0; l < draws; l++)
+					count[l] += z == partner[l];
 			}
-			while (item[j] != copy)
-				j++;
-			item[j] = d[l];
-			dead--;
+			for (int l = 0; l < k; l++) {
+				if (count[l] <= (partner[l] == cls[l] && cls[l] * cls[l] == t ? 1 : 0))
+					continue;
+				int first = cls[l], second = -cls[l], j = h;
+				for (int step = 0; step < 2; step++) {
+					int p = first + gone, q = second + gone;
+					while (j + 64 <= m) {
+						int found = 0;
+						for (int e = 0; e < 64; e++)
+							found |= (item[j + e] == p) | (item[j + e] == q);
+						if (found)
+							break;
+						j += 64;
+					}
+					while (item[j] != p && item[j] != q)
+						j++;
+					int z = item[j] - gone;
+					item[j] = z;
+					dead--;
+					first = second = z > 0 && z * z == t ? z : -z;
+					j++;
+				}
+			}
 		}
 
 		// Once an eighth of the rest is retired, squeeze it out, in order,
@@ -167,9 +214,9 @@ int main()
 		if (dead * 8 > rest) {
 			int end = h;
 			for (int j = h; j < m; j++) {
-				int x = item[j];
-				item[end] = x;
-				end += x > 0;
+				int z = item[j];
+				item[end] = z;
+				end += z <= top;
 			}
 			m = end;
 			dead = 0;
@@ -181,7 +228,7 @@ int main()
 	// A pair that could not be written fails the run, for the caller must
 	// not take it for no pair; the stream's error mark covers a failed
 	// write and a failed flush alike.
-	std::printf("%d %d", std::min(a, b), std::max(a, b));
+	std::printf("%d %d", a, t / a);
 	std::fflush(stdout);
 	if (std::ferror(stdout)) {
 		std::perror("product-pair");
