@@ -1,6 +1,7 @@
-# Read by cpack: without SOURCE_DATE_EPOCH in the environment, take it from
-# the date of the newest entry of the changelog, as Debian's tools do, so
-# that the package's time stamps depend on the commit alone.
+# Read by cpack, and by archive.cmake: without SOURCE_DATE_EPOCH in the
+# environment, take it from the date of the newest entry of the changelog
+# (CPACK_CHANGELOG), as Debian's tools do, so that the time stamps of the
+# package and of the source archive depend on the commit alone.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
 	execute_process(COMMAND dpkg-parsechangelog -l ${CPACK_CHANGELOG} -STimestamp
 		OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE rc)
