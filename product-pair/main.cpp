@@ -169,8 +169,8 @@ int main()
 		}
 
 		// A drawn class with items on both sides pairs (the square root
-		// with two copies).  Count each drawn item's partners from h,
-		// retired or not, and give each class that pairs its first item
+		// with two copies).  Count each drawn item's partners from h, all
+		// retired by now, and give each class that pairs its first item
 		// back, and the first partner of that item after it: a later item
 		// neither comes first in scan order nor decides whether a partner
 		// exists.  Every item of the class from h was retired now, and the
@@ -179,9 +179,9 @@ int main()
 		if (any < 0) {
 			int count[draws] = {};
 			for (int j = h; j < m; j++) {
-				int z = item[j] > top ? item[j] - gone : item[j];
+				int z = item[j];
 				for (int l = 0; l < draws; l++)
-					count[l] += z == partner[l];
+					count[l] += z == partner[l] + gone;
 			}
 			for (int l = 0; l < k; l++) {
 				if (count[l] <= (partner[l] == cls[l] && cls[l] * cls[l] == t ? 1 : 0))
