@@ -161,14 +161,16 @@ template <class Random, class T> const T& one_of(Random& rng, const std::vector<
 const std::vector<std::string> blanks = {" ", " ", "\n", "\t", "  ", "\r\n", "\v", "\f"};
 
 // An input on which many first partners fail: values repeated from a pool
-// of divisors of a composite target below its square root, so that no two
-// pair and the search retires and squeezes out many copies, mixed with
-// filler that does not divide it, and now and then one late pair, often a
-// square, the second item right after the first, or 16, 64 or 128 items
-// or so after it.  The values come one by one, in runs of copies, or as
-// two heavy values over and over after one copy each of the others, so
-// that only a draw can retire them early; a heavy value's partner may
-// then stand anywhere among its copies.
+// of divisors of a composite target, one member of each pair, the smaller
+// or, half the time, either, so that no two pair and the search retires
+// and squeezes out many copies, mixed with filler that does not divide it,
+// and now and then one late pair, often a square, the second item right
+// after the first, or 16, 64 or 128 items or so after it.  The values come
+// one by one, in runs of copies, as two heavy values over and over after
+// one copy each of the others, so that only a draw can retire them early
+// (a heavy value's partner may then stand anywhere among its copies), or
+// after one copy each as runs of either member of a pair, so that many
+// pairs stand behind the values that fail.
 template <class Random> std::string pool_input(Random& rng)
 {
 	long long t = one_of(rng, std::vector<long long>{3600, 14400, 720720, 1000000, 2095133040});
@@ -179,16 +181,23 @@ template <class Random> std::string pool_input(Random& rng)
 			pool.push_back(root);
 	if (pick(rng, 0, 1))
 		pool.resize(static_cast<std::size_t>(pick(rng, 1, static_cast<long long>(pool.size()))));
+	bool either = pick(rng, 0, 1);
+	for (long long& d : pool)
+		if (either && t / d <= 999999999 && pick(rng, 0, 1))
+			d = t / d;
 
-	long long n = pick(rng, 2, 200), layout = pick(rng, 0, 2);
+	long long n = pick(rng, 2, 200), layout = pick(rng, 0, 3);
 	std::vector<long long> item, heavy = {one_of(rng, pool), one_of(rng, pool)};
 	while (static_cast<long long>(item.size()) < n) {
 		std::size_t k = item.size();
-		long long v = layout < 2 ? one_of(rng, pool) : k < pool.size() ? pool[k] : one_of(rng, heavy);
+		bool pairs = layout == 3 && k >= pool.size();
+		long long v = layout < 2 || pairs ? one_of(rng, pool) : k < pool.size() ? pool[k] : one_of(rng, heavy);
+		if (pairs && t / v <= 999999999 && pick(rng, 0, 1))
+			v = t / v;
 		if (pick(rng, 0, 5) == 0)
 			for (v = t; t % v == 0;)
 				v = pick(rng, 2, 999999999);
-		item.insert(item.end(), static_cast<std::size_t>(layout == 1 ? pick(rng, 1, 4) : 1), v);
+		item.insert(item.end(), static_cast<std::size_t>(layout == 1 || pairs ? pick(rng, 1, 4) : 1), v);
 	}
 	item.resize(static_cast<std::size_t>(n));
 	if (layout == 2 && pick(rng, 0, 1) && t / heavy[0] <= 999999999)
