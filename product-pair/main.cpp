@@ -59,8 +59,8 @@ int main()
 		// sign tells them apart.  An item whose partner cannot be an item
 		// never pairs, and is not kept.
 		int y = static_cast<int>(x);
-		int q = t % y == 0 ? t / y : 0;
-		if (q >= 2 && q <= 999999999)
+		int q = t / y; // the partner, if y divides t: one division
+		if (q * y == t && q >= 2 && q <= 999999999)
 			store.push_back(y <= q ? y : -q);
 	}
 
