@@ -96,6 +96,7 @@ int main()
 	int cls[draws];     // the classes drawn
 	int partner[draws]; // the codes of the drawn items' partners
 	int dead = 0;       // items retired since the last squeeze
+	int early = 1;      // the code of the first item of the earliest class known to pair; 1 for none
 	// The draws follow from every item read: the same input draws the
 	// same way each time, yet no input can be built around its own draws,
 	// for a change to any item moves every draw.  The output never depends
@@ -176,6 +177,9 @@ int main()
 		// exists.  Every item of the class from h was retired now, and the
 		// items retired before stand after those two, so the two are the
 		// first retired ones; the search for each vectorizes by blocks.
+		// A class whose first item stands after that of one known to pair
+		// holds no answer, and no partner but its own: it stays retired,
+		// and the search for it stops at that item.
 		if (any < 0) {
 			int count[draws] = {};
 			for (int j = h; j < m; j++) {
@@ -186,23 +190,27 @@ int main()
 			for (int l = 0; l < k; l++) {
 				if (count[l] <= (partner[l] == cls[l] && cls[l] * cls[l] == t ? 1 : 0))
 					continue;
-				int first = cls[l], second = -cls[l], j = h;
+				int first = cls[l], second = -cls[l], stop = early, j = h;
 				for (int step = 0; step < 2; step++) {
 					int p = first + gone, q = second + gone;
 					while (j + 64 <= m) {
 						int found = 0;
 						for (int e = 0; e < 64; e++)
-							found |= (item[j + e] == p) | (item[j + e] == q);
+							found |= (item[j + e] == p) | (item[j + e] == q) | (item[j + e] == stop);
 						if (found)
 							break;
 						j += 64;
 					}
-					while (item[j] != p && item[j] != q)
+					while (item[j] != p && item[j] != q && item[j] != stop)
 						j++;
+					if (item[j] == stop)
+						break;
 					int z = item[j] - gone;
 					item[j] = z;
 					dead--;
+					early = step == 0 ? z : early;
 					first = second = z > 0 && z * z == t ? z : -z;
+					stop = 1;
 					j++;
 				}
 			}
