@@ -18,8 +18,9 @@
 //           partner is nowhere
 //   COPIES  once, run:R (each value R times in a row), or a share of the
 //           places the others leave, by weight W: cycle:W (the values in
-//           turn), runs:R:W (runs of R in turn), heavy:W (the first value
-//           at every other place, the rest in turn between)
+//           turn), runs:R:W (runs of R in turn), block:W (each value in one
+//           run, the share split evenly), heavy:W (the first value at every
+//           other place, the rest in turn between)
 //   PLACE   front or back of what is placed so far, spread evenly through
 //           it, or scattered at random through it
 // Options after ";": end-pair makes the last item the partner of the value
@@ -47,10 +48,10 @@ const long long composite = 2095133040; // 1600 divisors, below 2^31
 const long long square = 768398400;     // 27720^2, 945 divisors, a square with the most below 2^31
 
 const char* const kinds[] = {"small", "large", "pair", "root", "lone", "non"};
-const char* const copy_modes[] = {"once", "run", "cycle", "runs", "heavy"};
+const char* const copy_modes[] = {"once", "run", "cycle", "runs", "block", "heavy"};
 const char* const places[] = {"front", "back", "spread", "scatter"};
 enum Kind { SMALL, LARGE, PAIR, ROOT, LONE, NON, KINDS };
-enum Copies { ONCE, RUN, CYCLE, RUNS, HEAVY, COPIES };
+enum Copies { ONCE, RUN, CYCLE, RUNS, BLOCK, HEAVY, COPIES };
 enum Place { FRONT, BACK, SPREAD, SCATTER, PLACES };
 
 struct Segment {
@@ -243,6 +244,8 @@ inline Input generate(const Pattern& p, std::size_t n)
 		for (std::size_t j = 0; j < size; j++)
 			if (g.copies == HEAVY)
 				seg[j] = j % 2 == 0 || k == 1 ? v[0] : v[1 + j / 2 % (k - 1)];
+			else if (g.copies == BLOCK)
+				seg[j] = v[j * k / size];
 			else
 				seg[j] = v[j / r % k];
 		std::vector<long long> was;
