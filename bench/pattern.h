@@ -33,6 +33,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <numeric>
 #include <ostream>
 #include <random>
 #include <sstream>
@@ -172,14 +173,12 @@ inline std::string first_pair(long long t, const std::vector<long long>& item)
 	return "";
 }
 
-// The input of pattern p at count n: the same on every call.
-inline Input generate(const Pattern& p, std::size_t n)
+// The distinct values of each segment of p at count n, in order.
+inline std::vector<std::vector<long long>> values(const Pattern& p, std::size_t n, std::mt19937_64& rng)
 {
 	const long long t = p.target;
 	if (t < 4 || t > 2147483647)
 		throw std::invalid_argument("target out of range: " + std::to_string(t));
-	std::mt19937_64 rng(1);
-
 	// The small divisors d, d * d < t, whose partner t / d can be an item,
 	// shuffled as the bench always has; those whose partner is past the
 	// bound, and t itself (partner 1), are lone; the root, if any.
@@ -192,10 +191,7 @@ inline Input generate(const Pattern& p, std::size_t n)
 	std::shuffle(pairs.begin(), pairs.end(), std::mt19937_64(798));
 	std::size_t taken[KINDS] = {}; // values taken from each list; small, large and pair share one
 
-	// Each segment's values, and the places of those of a fixed size.
 	std::vector<std::vector<long long>> values;
-	std::size_t fixed = 0;
-	int weights = 0;
 	for (const Segment& g : p.segments) {
 		std::size_t want = g.values ? static_cast<std::size_t>(g.values) : SIZE_MAX;
 		std::vector<long long> v;
@@ -217,12 +213,54 @@ inline Input generate(const Pattern& p, std::size_t n)
 			for (; v.size() < want && taken[g.kind] < from.size(); taken[g.kind]++)
 				v.push_back(from[taken[g.kind]]);
 		}
-		if (!g.fills())
-			fixed += v.size() * g.row();
-		else if (!v.empty())
-			weights += g.weight;
 		values.push_back(v);
 	}
+	return values;
+}
+
+// p as it reads plainly, so that one input has one text: without the
+// segments left no values, with the number of values that each of the
+// others gets, the shares' weights in lowest terms, and the first segment
+// at the back of nothing.
+inline Pattern trimmed(const Pattern& p)
+{
+	std::mt19937_64 rng(1);
+	std::vector<std::vector<long long>> v = values(p, 1, rng);
+	Pattern q = p;
+	q.segments.clear();
+	int common = 0;
+	for (std::size_t s = 0; s < v.size(); s++)
+		if (Segment g = p.segments[s]; !v[s].empty()) {
+			std::size_t got = v[s].size() / (g.kind == PAIR ? 2 : 1);
+			if (g.values && g.kind != NON && got < static_cast<std::size_t>(g.values))
+				g.values = static_cast<int>(got);
+			if (q.segments.empty())
+				g.place = BACK;
+			if (g.fills())
+				common = std::gcd(common, g.weight);
+			q.segments.push_back(g);
+		}
+	for (Segment& g : q.segments)
+		if (g.fills())
+			g.weight /= common;
+	return q;
+}
+
+// The input of pattern p at count n: the same on every call.
+inline Input generate(const Pattern& p, std::size_t n)
+{
+	std::mt19937_64 rng(1);
+	std::vector<std::vector<long long>> values = pattern::values(p, n, rng);
+	const long long t = p.target;
+
+	// The places of the segments of a fixed size, and the weights of the rest.
+	std::size_t fixed = 0;
+	int weights = 0;
+	for (std::size_t s = 0; s < values.size(); s++)
+		if (!p.segments[s].fills())
+			fixed += values[s].size() * p.segments[s].row();
+		else if (!values[s].empty())
+			weights += p.segments[s].weight;
 
 	// Lay out each segment, then place it against what is placed so far.
 	std::size_t left = n > fixed ? n - fixed : 0, given = 0;
@@ -248,6 +286,10 @@ inline Input generate(const Pattern& p, std::size_t n)
 				seg[j] = v[j * k / size];
 			else
 				seg[j] = v[j / r % k];
+		if (item.empty()) {
+			item = seg;
+			continue;
+		}
 		std::vector<long long> was;
 		was.swap(item);
 		std::size_t a = 0, b = 0, total = was.size() + size;
