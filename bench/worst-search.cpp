@@ -199,7 +199,18 @@ struct Scored {
 	Pattern p;
 };
 
-// Measure the patterns not yet seen, and keep the best distinct ones.
+// A pattern's shape: its classes, copies and places without the numbers.
+// The population keeps at most two of a shape, so that one shape and its
+// near copies cannot crowd out every other before their numbers are tuned.
+std::string shape(const Pattern& p)
+{
+	std::string s = p.end_pair ? "end-pair" : "";
+	for (const Segment& g : p.segments)
+		s += std::to_string(g.kind) + std::to_string(g.copies) + std::to_string(g.place);
+	return s;
+}
+
+// Measure the patterns not yet seen, and keep the best.
 void enter(const Setup& s, std::vector<Pattern> batch, std::vector<Scored>& population,
            std::map<std::string, double>& seen)
 {
@@ -209,10 +220,14 @@ void enter(const Setup& s, std::vector<Pattern> batch, std::vector<Scored>& popu
 		seen[text] = fitness[k];
 		population.push_back({fitness[k], text, batch[k]});
 	}
-	std::sort(population.begin(), population.end(),
-	          [](const Scored& x, const Scored& y) { return x.fitness > y.fitness; });
-	if (population.size() > kept)
-		population.resize(kept);
+	std::stable_sort(population.begin(), population.end(),
+	                 [](const Scored& x, const Scored& y) { return x.fitness > y.fitness; });
+	std::vector<Scored> keep;
+	std::map<std::string, int> shapes;
+	for (const Scored& x : population)
+		if (keep.size() < kept && ++shapes[shape(x.p)] <= 2)
+			keep.push_back(x);
+	population = keep;
 }
 
 void search(const Setup& s)
@@ -228,8 +243,8 @@ void search(const Setup& s)
 	std::printf("Worst-input search on %s at count %zu for %.0f s, %zu at once, seed %llu\n", s.program.c_str(), s.count,
 	            s.seconds, s.jobs, s.seed);
 
-	// A new pattern: random in the first round, else a child of two picked
-	// by tournament, changed once or more; none seen before.
+	// A new pattern: random in the first round, else a child of patterns
+	// picked by tournament, changed once or more; none seen before.
 	auto tournament = [&]() -> const Pattern& {
 		std::size_t best = population.size();
 		for (int k = 0; k < 3; k++)
@@ -240,11 +255,17 @@ void search(const Setup& s)
 		std::vector<Pattern> batch;
 		std::vector<std::string> texts;
 		for (int tries = 0; batch.size() < (round ? children : 2 * kept) && tries < 1000; tries++) {
-			Pattern p = round == 0 ? random_pattern(rng) : pick(rng, 2) ? cross(tournament(), tournament(), rng) : tournament();
+			// A child of two, or of one and a new random pattern, which
+			// brings in segments that the population has lost.
+			Pattern p = round == 0      ? random_pattern(rng)
+			            : pick(rng, 5) == 0 ? cross(tournament(), random_pattern(rng), rng)
+			            : pick(rng, 2)      ? cross(tournament(), tournament(), rng)
+			                                : tournament();
 			for (int k = 0; round && (k == 0 || pick(rng, 2)); k++)
 				mutate(p, rng);
+			p = pattern::trimmed(p); // so that one input has one text
 			std::string text = format(p);
-			if (!seen.count(text) && std::find(texts.begin(), texts.end(), text) == texts.end()) {
+			if (!p.segments.empty() && !seen.count(text) && std::find(texts.begin(), texts.end(), text) == texts.end()) {
 				batch.push_back(p);
 				texts.push_back(text);
 			}
