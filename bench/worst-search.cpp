@@ -34,6 +34,7 @@ const std::size_t limit = 200000;
 const std::size_t most_segments = 6;
 const std::size_t kept = 12;    // patterns kept from round to round
 const std::size_t children = 8; // new patterns a round
+const int patience = 8;         // rounds without gain before starting over
 const char* const derived = "small 350 once front + small all cycle:1 back"; // the bench's hand-derived worst
 
 [[noreturn]] void fail(const std::string& message)
@@ -193,6 +194,21 @@ Pattern cross(const Pattern& a, const Pattern& b, Rng& rng)
 	return c;
 }
 
+// Every pattern one class, copies or place away from p.
+std::vector<Pattern> neighbours(const Pattern& p)
+{
+	std::vector<Pattern> near;
+	for (std::size_t k = 0; k < p.segments.size(); k++)
+		for (auto [field, count] : {std::pair{&Segment::kind, +pattern::KINDS}, {&Segment::copies, +pattern::COPIES},
+		                            {&Segment::place, +pattern::PLACES}})
+			for (int v = 0; v < count; v++) {
+				Pattern q = p;
+				q.segments[k].*field = v;
+				near.push_back(q);
+			}
+	return near;
+}
+
 struct Scored {
 	double fitness;
 	std::string text;
@@ -251,27 +267,53 @@ void search(const Setup& s)
 			best = std::min(best, static_cast<std::size_t>(pick(rng, static_cast<int>(population.size()))));
 		return population[best].p;
 	};
+	// A round that brings no gain of a percent adds to the rounds since the
+	// last gain.  After patience of them the search has likely settled on
+	// a shape that one random change at a time seldom leaves: it tries
+	// every change of one class, copies or place of its best at once, and
+	// if that gains nothing either, starts over from random patterns,
+	// keeping only its best.
+	double last_gain = 0;
+	int since = 0;
 	for (int round = 0; round == 0 || elapsed() < s.seconds; round++) {
+		bool sweep = since == patience, fresh = round == 0 || since > patience;
+		if (fresh && round) {
+			population.resize(1);
+			since = 0;
+			std::printf("round %3d  starts over from random patterns, keeping the best\n", round);
+		}
 		std::vector<Pattern> batch;
 		std::vector<std::string> texts;
-		for (int tries = 0; batch.size() < (round ? children : 2 * kept) && tries < 1000; tries++) {
-			// A child of two, or of one and a new random pattern, which
-			// brings in segments that the population has lost.
-			Pattern p = round == 0      ? random_pattern(rng)
-			            : pick(rng, 5) == 0 ? cross(tournament(), random_pattern(rng), rng)
-			            : pick(rng, 2)      ? cross(tournament(), tournament(), rng)
-			                                : tournament();
-			for (int k = 0; round && (k == 0 || pick(rng, 2)); k++)
-				mutate(p, rng);
+		auto add = [&](Pattern p) {
 			p = pattern::trimmed(p); // so that one input has one text
 			std::string text = format(p);
 			if (!p.segments.empty() && !seen.count(text) && std::find(texts.begin(), texts.end(), text) == texts.end()) {
 				batch.push_back(p);
 				texts.push_back(text);
 			}
+		};
+		if (sweep)
+			for (Pattern p : neighbours(population.front().p))
+				add(p);
+		for (int tries = 0; !sweep && batch.size() < (fresh ? 2 * kept : children) && tries < 1000; tries++) {
+			// A child of two, or of one and a new random pattern, which
+			// brings in segments that the population has lost.
+			Pattern p = fresh               ? random_pattern(rng)
+			            : pick(rng, 5) == 0 ? cross(tournament(), random_pattern(rng), rng)
+			            : pick(rng, 2)      ? cross(tournament(), tournament(), rng)
+			                                : tournament();
+			for (int k = 0; !fresh && (k == 0 || pick(rng, 2)); k++)
+				mutate(p, rng);
+			add(p);
 		}
 		enter(s, batch, population, seen);
 		const Scored& best = population.front();
+		if (best.fitness > last_gain * 1.01) {
+			last_gain = best.fitness;
+			since = 0;
+		} else {
+			since++;
+		}
 		std::printf("round %3d  evaluations %4zu  %4.0f s  best %.3f  %s\n", round, seen.size(), elapsed(), best.fitness,
 		            best.text.c_str());
 		std::fflush(stdout);
