@@ -126,7 +126,7 @@ Segment random_segment(Rng& rng)
 {
 	Segment g;
 	g.kind = pick(rng, pattern::KINDS);
-	g.values = pick(rng, 6) == 0 ? 0 : log_uniform(rng, 1, 1000);
+	g.values = log_uniform(rng, 1, 1000); // all, if ever, by a change: it starves the segments after it
 	g.copies = pick(rng, pattern::COPIES);
 	g.run = log_uniform(rng, 2, 64);
 	g.weight = 1 + pick(rng, 9);
@@ -271,16 +271,17 @@ void search(const Setup& s)
 	// last gain.  After patience of them the search has likely settled on
 	// a shape that one random change at a time seldom leaves: it tries
 	// every change of one class, copies or place of its best at once, and
-	// if that gains nothing either, starts over from random patterns,
-	// keeping only its best.
+	// if that gains nothing either, starts over from random patterns.
+	// What it has measured stays measured, and the best of it is reported.
 	double last_gain = 0;
 	int since = 0;
 	for (int round = 0; round == 0 || elapsed() < s.seconds; round++) {
 		bool sweep = since == patience, fresh = round == 0 || since > patience;
 		if (fresh && round) {
-			population.resize(1);
+			population.clear();
 			since = 0;
-			std::printf("round %3d  starts over from random patterns, keeping the best\n", round);
+			last_gain = 0;
+			std::printf("round %3d  starts over from random patterns\n", round);
 		}
 		std::vector<Pattern> batch;
 		std::vector<std::string> texts;
@@ -307,24 +308,28 @@ void search(const Setup& s)
 			add(p);
 		}
 		enter(s, batch, population, seen);
-		const Scored& best = population.front();
-		if (best.fitness > last_gain * 1.01) {
-			last_gain = best.fitness;
+		if (population.front().fitness > last_gain * 1.01) {
+			last_gain = population.front().fitness;
 			since = 0;
 		} else {
 			since++;
 		}
-		std::printf("round %3d  evaluations %4zu  %4.0f s  best %.3f  %s\n", round, seen.size(), elapsed(), best.fitness,
-		            best.text.c_str());
+		auto best = std::max_element(seen.begin(), seen.end(), [](auto& x, auto& y) { return x.second < y.second; });
+		std::printf("round %3d  evaluations %4zu  %4.0f s  best %.3f  %s\n", round, seen.size(), elapsed(), best->second,
+		            best->first.c_str());
 		std::fflush(stdout);
-		history << round << ',' << seen.size() << ',' << elapsed() << ',' << best.fitness << ',' << best.text << '\n';
+		history << round << ',' << seen.size() << ',' << elapsed() << ',' << best->second << ',' << best->first << '\n';
 	}
 
 	// The best distinct patterns, and the hand-derived worst beside them,
 	// measured again at the count limit: a shape that holds there scales.
+	std::vector<std::pair<double, std::string>> ranked;
+	for (const auto& [text, fitness] : seen)
+		ranked.emplace_back(-fitness, text);
+	std::sort(ranked.begin(), ranked.end());
 	std::vector<Pattern> best;
-	for (std::size_t k = 0; k < std::min<std::size_t>(4, population.size()); k++)
-		best.push_back(population[k].p);
+	for (std::size_t k = 0; k < std::min<std::size_t>(4, ranked.size()); k++)
+		best.push_back(pattern::parse(ranked[k].second));
 	best.push_back(pattern::parse(derived));
 	std::vector<double> at_limit = measure(s, best, limit);
 	std::ofstream out(s.dir + "/worst-search-best.csv");
