@@ -42,6 +42,12 @@ const struct Case { const char *kind, *what; bool swept; const char* pattern = n
 	 "small 350 once front + small all cycle:1 back ; end-pair"},
 	{"doubled", "each value twice in a row, cycling", false, "small all runs:2:1 back"},
 	{"heavy-late", "light values first, then one value, its partner last", false},
+	// Found by worst-search against product-pair 42ac415 (README.md).
+	{"light-front-pair-blocks", "failing values once at the front, pairs in blocks behind", true,
+	 "pair 237 block:1 back + large all once front"},
+	{"light-front-failing-blocks-pairs", "failing values once, failing blocks, pairs cycling and in blocks", false,
+	 "small 211 once back + large 316 block:2 back + pair 60 cycle:2 back + pair 60 cycle:2 back + "
+	 "pair 60 block:2 back + pair 60 cycle:1 back"},
 };
 
 [[noreturn]] void fail(const std::string& message)
