@@ -122,18 +122,18 @@ inline Pattern parse(const std::string& text)
 		Segment g;
 		g.kind = index(kind, kinds, KINDS);
 		g.values = values == "all" ? 0 : static_cast<int>(number(values));
-		std::vector<std::string> part;
+		std::vector<std::string> piece;
 		std::istringstream c(copies);
 		for (std::string f; std::getline(c, f, ':');)
-			part.push_back(f);
-		g.copies = index(part[0], copy_modes, COPIES);
+			piece.push_back(f);
+		g.copies = index(piece[0], copy_modes, COPIES);
 		std::size_t fields = 1 + (g.copies == RUN || g.copies == RUNS) + g.fills();
-		if (part.size() != fields)
+		if (piece.size() != fields)
 			throw bad("bad copies " + copies);
 		if (g.copies == RUN || g.copies == RUNS)
-			g.run = static_cast<int>(number(part[1]));
+			g.run = static_cast<int>(number(piece[1]));
 		if (g.fills())
-			g.weight = static_cast<int>(number(part.back()));
+			g.weight = static_cast<int>(number(piece.back()));
 		g.place = index(place, places, PLACES);
 		p.segments.push_back(g);
 		if (!(in >> word))
