@@ -17,28 +17,37 @@
 #include <tuple>
 #include <vector>
 
+#include "pattern.h"
+
 namespace {
 
+using pattern::bound;
+using pattern::composite;
 const std::size_t limit = 200000;
-const long long composite = 2095133040; // 1600 divisors, below 2^31
-const long long bound = 999999999;      // the largest item
-const double plain_budget = 2.0;        // seconds for one plain scan run
-const std::size_t lights = 350;         // light values of the derived worst case
+const double plain_budget = 2.0; // seconds for one plain scan run
 
 // The programs, in the order of the command line.
 enum { FLOOR, STORE, PLAIN, PAIR, BASELINE, PROGRAMS };
 
-// The cases: the table shows them all at the count limit, the sweep those marked.
-const struct Case { const char *kind, *what; bool swept; } cases[] = {
+// The cases: the table shows them all at the count limit, the sweep those
+// marked.  Those with a pattern (pattern.h) are generated from it.
+const struct Case { const char *kind, *what; bool swept; const char* pattern = nullptr; } cases[] = {
 	{"random", "random items, no pair", true},
 	{"pair-last", "random items, pair at the end", false},
 	{"cycle", "items cycling 2 4 8 16, target 2^30", true},
 	{"divisors-cycling", "799 small divisors, cycling", true},
 	{"set-cycling", "the largest divisor set, cycling", false},
-	{"worst", "derived worst, no pair", true},
-	{"worst-pair-last", "derived worst, pair at the very end", false},
-	{"doubled", "each value twice in a row, cycling", false},
+	{"worst", "derived worst, no pair", true, "small 350 once front + small all cycle:1 back"},
+	{"worst-pair-last", "derived worst, pair at the very end", false,
+	 "small 350 once front + small all cycle:1 back ; end-pair"},
+	{"doubled", "each value twice in a row, cycling", false, "small all runs:2:1 back"},
 	{"heavy-late", "light values first, then one value, its partner last", false},
+	// Found by worst-search against product-pair 42ac415 (README.md).
+	{"light-front-pair-blocks", "failing values once at the front, pairs in blocks behind", true,
+	 "pair 237 block:1 back + large all once front"},
+	{"light-front-failing-blocks-pairs", "failing values once, failing blocks, pairs cycling and in blocks", false,
+	 "small 211 once back + large 316 block:2 back + pair 60 cycle:2 back + pair 60 cycle:2 back + "
+	 "pair 60 block:2 back + pair 60 cycle:1 back"},
 };
 
 [[noreturn]] void fail(const std::string& message)
@@ -47,10 +56,13 @@ const struct Case { const char *kind, *what; bool swept; } cases[] = {
 	std::exit(1);
 }
 
-// Write the input of one case at count n to path, the same on every call,
-// and return what every finder must write on it.
-std::string generate(const std::string& kind, std::size_t n, const std::string& path)
+// The input of one case at count n, the same on every call, with what
+// every finder must write on it.
+pattern::Input generate(const Case& c, std::size_t n)
 {
+	if (c.pattern)
+		return pattern::generate(pattern::parse(c.pattern), n);
+	const std::string kind = c.kind;
 	std::mt19937_64 rng(n * 31 + kind.size());
 	std::uniform_int_distribution<long long> any(2, bound);
 	long long target = composite;
@@ -99,29 +111,13 @@ std::string generate(const std::string& kind, std::size_t n, const std::string& 
 		cycling(small);
 	} else if (kind == "set-cycling") {
 		cycling(set);
-	} else if (kind == "doubled") {
-		cycling(odd, 2);
 	} else if (kind == "heavy-late") {
 		odd.erase(std::find(odd.begin(), odd.end(), small.back()));
 		item = odd;
 		cycling({small.back()});
 		pair_last(small.back());
-	} else {
-		// worst[-pair-last]: the light values once each, then the heavy ones
-		// over every place left; the pair is with the last heavy to appear.
-		item.assign(odd.begin(), odd.begin() + static_cast<long>(std::min(lights, n)));
-		cycling(std::vector<long long>(odd.begin() + lights, odd.end()));
-		if (kind == "worst-pair-last")
-			pair_last(odd.back());
 	}
-
-	std::ofstream f(path);
-	f << target << ' ' << item.size();
-	for (long long v : item)
-		f << ' ' << v;
-	if (!(f << '\n'))
-		fail("cannot write " + path);
-	return expect;
+	return {target, item, expect};
 }
 
 // The figures of one program on one input; runs is 0 where it was not run.
@@ -146,7 +142,11 @@ std::vector<Job> generate(const Bench& b)
 		for (std::size_t n : b.count)
 			if (n == limit || c.swept) {
 				std::string path = b.dir + "/" + c.kind + "-" + std::to_string(n) + ".in";
-				jobs.push_back({c.kind, n, path, generate(c.kind, n, path)});
+				pattern::Input in = generate(c, n);
+				std::ofstream f(path);
+				if (!pattern::write(f, in).flush())
+					fail("cannot write " + path);
+				jobs.push_back({c.kind, n, path, in.expect});
 			}
 	return jobs;
 }
