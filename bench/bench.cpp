@@ -48,6 +48,9 @@ const struct Case { const char *kind, *what; bool swept; const char* pattern = n
 	{"light-front-failing-blocks-pairs", "failing values once, failing blocks, pairs cycling and in blocks", false,
 	 "small 211 once back + large 316 block:2 back + pair 60 cycle:2 back + pair 60 cycle:2 back + "
 	 "pair 60 block:2 back + pair 60 cycle:1 back"},
+	// Found by worst-search against the search that replaced it.
+	{"failing-blocks-pairs-cycling", "failing values in blocks, then pairs cycling, one pair last", false,
+	 "small 366 block:5 back + pair 38 cycle:1 back + pair 361 cycle:4 back + large 4 run:4 spread ; end-pair"},
 };
 
 [[noreturn]] void fail(const std::string& message)
