@@ -4,7 +4,6 @@
 // rule, and a search that finds nothing, end silently with status 0; input
 // that cannot be read, or a pair that cannot be written, ends with a
 // message and status 1.
-#include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <cstdio>
@@ -113,6 +112,7 @@ int main()
 		// The first live item, v, is tested by its code: its copies are v,
 		// its partners -v, or v again for the square root.
 		int v = item[h];
+		int vclass = v < 0 ? -v : v;
 		int vwant = v > 0 && v * v == t ? v : -v;
 
 		// The draws.  Every class drawn has its partners on one side, that
@@ -127,7 +127,7 @@ int main()
 			int z = item[h + static_cast<int>(draw() % static_cast<unsigned>(rest))];
 			int c = z < 0 ? -z : z;
 			int want = z <= top && z > 0 && z * z == t ? z : -z;
-			bool none = z > top || c == (v < 0 ? -v : v) || (sign != 0 && (want > 0) != (sign > 0));
+			bool none = z > top || c == vclass || (sign != 0 && (want > 0) != (sign > 0));
 			for (int e = 0; e < k; e++)
 				none |= c == cls[e];
 			if (none)
@@ -165,7 +165,7 @@ int main()
 		// h, for the values there failed.  The first item that pairs is the
 		// answer.
 		if (hits > (v == vwant ? 1 : 0)) {
-			a = v < 0 ? -v : v;
+			a = vclass;
 			break;
 		}
 
