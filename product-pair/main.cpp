@@ -9,6 +9,9 @@
 #include <cstdio>
 #include <random>
 #include <vector>
+#if !defined(DRAW_SEED)
+#include <sys/random.h>
+#endif
 
 // One binary for every x86-64: the loader picks the widest SIMD clone
 // that the processor runs.  Other compilers and other processors build
@@ -29,11 +32,17 @@ int main()
 	if (read && (count < 1 || count > 200000))
 		return 0;
 
-	// A product of positive values equals the target only when both divide
-	// it, so only the items that divide the target are stored, in input
-	// order: the first pair in scan order stays the first.  Every item is
-	// still read and checked before anything is written.  A target out of
-	// range is remembered, and 1, which no item divides, stands for it.
+	// An item pairs only with its partner, the target divided by it, so
+	// only items that divide the target, with a partner in range, are
+	// stored, in input order.  An item and its partner make a class, named
+	// by the smaller of the two, at most 46340, the square root of the
+	// largest target.  The store keeps each item as its code: the class
+	// for the smaller member, the class negated for the larger one.  A
+	// square root is its own partner: its first copy takes the class, and
+	// every later copy the class negated.  So a class holds a pair exactly
+	// when both of its codes are stored.  Every item is still read and
+	// checked before anything is written; a target out of range is
+	// remembered, and 1, which no item divides, stands for it.
 	bool bad = target < 1 || target > INT_MAX;
 	int t = bad ? 1 : static_cast<int>(target);
 	int n = read ? static_cast<int>(count) : 0;
@@ -41,26 +50,21 @@ int main()
 	// stored is touched.
 	std::vector<int> store;
 	store.reserve(static_cast<std::size_t>(n));
-	unsigned mix = 0; // every item read, mixed, to seed the search's draws
+	bool rooted = false; // a copy of the square root is stored
 	for (int k = 0; read && k < n; k++) {
 		long long x = 0;
 		read = std::scanf("%lld", &x) == 1;
-		mix = mix * 31 + static_cast<unsigned>(x);
 		if (x < 2 || x > 999999999) {
 			bad = true;
 			continue;
 		}
-		// The store keeps each item that divides the target as the code of
-		// its class: an item and its partner, t / item, share the smaller
-		// of the two, at most 46340, the square root of the largest target,
-		// and the larger member is kept negated.  One test of the class
-		// then finds an item's copies and its partners at once, and the
-		// sign tells them apart.  An item whose partner cannot be an item
-		// never pairs, and is not kept.
 		int y = static_cast<int>(x);
 		int q = t / y; // the partner, if y divides t: one division
-		if (q * y == t && q >= 2 && q <= 999999999)
-			store.push_back(y <= q ? y : -q);
+		if (q * y != t || q < 2 || q > 999999999)
+			continue;
+		int code = y < q || (y == q && !rooted) ? y : -q;
+		rooted |= y == q;
+		store.push_back(code);
 	}
 
 	// Input that ends early, or a token that does not convert, ends the
@@ -76,150 +80,163 @@ int main()
 	if (bad)
 		return 0;
 
+	// The search.  The first pair in scan order starts at the first item
+	// of a class that holds a pair: that item pairs with any item of the
+	// other code, which stands after it, and an earlier item of another
+	// class that paired would put its own class's first item earlier
+	// still.  So the answer is the class that holds a pair and whose
+	// first item comes first.  The words of the search:
+	// - live: an item as stored; retired: its code lifted by `gone`
+	//   above every class, so that no class test matches it;
+	// - the rest: the items from the first live one, h, to the end, m;
+	// - failing: a class that holds no pair; it is retired whole;
+	// - the mark: a 0 put in place of the first item of the earliest
+	//   class known to hold a pair, `best`; 0 is no code, and stays live.
+	// Between rounds: every item before h is retired; a class is live
+	// (every item of it) or retired (every item of it, but a mark); every
+	// retired class fails or starts after the mark.  So while h stands
+	// before the mark the answer is a live class or `best`, and when h
+	// reaches the mark it is `best`.
+	// A round tests the class of the first live item, v, and up to 15
+	// classes at items drawn at random from the rest, in one pass that
+	// retires all of them.  v's class goes each round, so rounds end; the
+	// draws take the classes that hold many items, wherever they stand,
+	// before the passes over those items add up.  The seed comes from the
+	// kernel, so no input can know the draws; the output never depends
+	// on them.  Work: at most 800 classes (no target below 2^31 has more
+	// than 1600 divisors), so at most 800 rounds, each a pass over the
+	// rest; in expectation the rest loses its drawn share every round
+	// (bench/README.md has the bound and the input that meets it).
 	int* item = store.data();
-	int m = static_cast<int>(store.size()); // the end of the items searched
-
-	// The search.  An item pairs only with its partner, the other member
-	// of its class.  If no partner stands after a value's first place
-	// there is none before it either (that partner would have found it),
-	// so the value can never pair: it fails, and its items are retired by
-	// adding `gone`, which lifts them above every class and is taken off
-	// again to bring one back.  Each round tests, in one pass over the
-	// items from the first live one, that item, which keeps the scan
-	// order, and up to fifteen classes drawn at random, which retire the
-	// classes that hold many items, wherever they stand, before the passes
-	// over those items add up.
+	int m = static_cast<int>(store.size());
 	const int top = 46340;    // the largest class: a code above it is retired
 	const int gone = 1 << 20; // what retiring adds
-	const int draws = 15;
-	int cls[draws];     // the classes drawn
-	int partner[draws]; // the codes of the drawn items' partners
-	int dead = 0;       // items retired since the last squeeze
-	int early = 1;      // the code of the first item of the earliest class known to pair; 1 for none
-	// The draws follow from every item read: the same input draws the
-	// same way each time, yet no input can be built around its own draws,
-	// for a change to any item moves every draw.  The output never depends
-	// on them.
-	std::minstd_rand draw(mix);
-	int a = 0; // the class of the pair found; 0 while none is
-	int h = 0; // the first live item
-	while (a == 0) {
+	const int tested = 16;    // classes a round tests, v's among them
+	int cls[tested];          // the classes tested; 1, which is no class, pads
+	int other[tested];        // the code of each tested class's other member
+#if defined(DRAW_SEED)
+	unsigned seed = DRAW_SEED; // fixed by the build, for the bench alone
+#else
+	unsigned seed = 0;
+	if (m > 0 && getrandom(&seed, sizeof seed, 0) != sizeof seed)
+		seed = static_cast<unsigned>(reinterpret_cast<std::size_t>(&seed)); // no kernel source: where the stack lies
+#endif
+	std::minstd_rand draw(seed);
+	int best = 0;  // the class of the mark; 0 while there is none
+	int mark = -1; // the mark's place; -1 while there is none
+	int dead = 0;  // items retired since the last squeeze
+	int rounds = 0;
+	int h = 0;
+	for (;;) {
+		// Walk to the first live item: every item passed is retired.
 		while (h < m && item[h] > top)
 			h++;
-		if (h == m)
+		if (h == m || h == mark)
 			break;
 
-		// The first live item, v, is tested by its code: its copies are v,
-		// its partners -v, or v again for the square root.
+		// The tested classes: v's, and those of the drawn items that are
+		// live, new and on v's side (of the same sign as v), so that the
+		// sign alone tells each tested item's other code from its own.
 		int v = item[h];
-		int vclass = v < 0 ? -v : v;
-		int vwant = v > 0 && v * v == t ? v : -v;
-
-		// The draws.  Every class drawn has its partners on one side, that
-		// of the first class drawn, so that the sign alone tells a drawn
-		// item's partners from its copies.  A retired place, v's class, a
-		// class drawn already, or partners on the other side draw nothing,
-		// and an empty place holds 1, which is no class.
-		int rest = m - h; // the items from the first live one
-		int k = 0;        // the classes drawn
-		int sign = 0;     // the sign of their partners
-		for (int tries = 0; tries < 2 * draws && k < draws; tries++) {
-			int z = item[h + static_cast<int>(draw() % static_cast<unsigned>(rest))];
+		int rest = m - h;
+		int lim = mark < 0 ? m : mark; // the first items that count stand before this
+		int from = mark < 0 || rounds % 2 == 0 ? h : lim; // the draws stand from here
+		int to = mark < 0 || rounds % 2 == 1 ? m : lim;   // to here
+		rounds++;
+		int k = 1; // the classes tested so far
+		cls[0] = v < 0 ? -v : v;
+		other[0] = -v;
+		for (int tries = 0; tries < 2 * tested && k < tested; tries++) {
+			int z = item[from + static_cast<int>(draw() % static_cast<unsigned>(to - from))];
 			int c = z < 0 ? -z : z;
-			int want = z <= top && z > 0 && z * z == t ? z : -z;
-			bool none = z > top || c == vclass || (sign != 0 && (want > 0) != (sign > 0));
-			for (int e = 0; e < k; e++)
-				none |= c == cls[e];
-			if (none)
+			bool fresh = z != 0 && z <= top && (z < 0) == (v < 0);
+			for (int l = 0; l < k; l++)
+				fresh &= c != cls[l];
+			if (!fresh)
 				continue;
-			sign = want > 0 ? 1 : -1;
 			cls[k] = c;
-			partner[k] = want;
+			other[k] = -z;
 			k++;
 		}
-		for (int l = k; l < draws; l++)
-			cls[l] = partner[l] = 1;
-		int flip = sign > 0 ? -1 : 0; // z ^ flip is negative on the partners' side
+		for (int l = k; l < tested; l++)
+			cls[l] = other[l] = 1;
 
-		// Count v's partners, see whether any drawn class has an item on
-		// the partners' side, and retire v's copies and every drawn class,
-		// in one pass that vectorizes at every SIMD level: it does not stop
-		// at a hit, for the whole pass costs less than a test for leaving
-		// it at each item.  The tests read each item before it is retired.
-		int hits = 0, any = 0;
+		// One pass over the rest, which vectorizes at every SIMD level:
+		// it counts v's other code, retires every item of a tested class,
+		// and `pairs` turns negative if any of them stands on the other
+		// side, z ^ flip being negative there.  It does not stop at a hit,
+		// for the whole pass costs less than a test for leaving it at each
+		// item.  If v's class holds a pair, it is the answer, for v is the
+		// first live item.
+		int flip = v < 0 ? -1 : 0;
+		int pairs = 0, hits = 0, early = 0;
 		for (int j = h; j < m; j++) {
 			int z = item[j];
 			int c = z < 0 ? -z : z;
-			int in = 0; // -1 for an item of a drawn class
-			for (int l = 0; l < draws; l++)
-				in |= -(c == cls[l]);
-			any |= in & (z ^ flip);
-			hits += z == vwant;
-			int out = in | -(z == v);
-			dead -= out;
-			item[j] = z + (out & gone);
+			int drawn = 0; // -1 for an item of a drawn class
+			for (int l = 1; l < tested; l++)
+				drawn |= -(c == cls[l]);
+			int in = drawn | -(c == cls[0]); // -1 for an item of a tested class
+			hits += z == other[0];
+			pairs |= in & (z ^ flip);
+			early |= drawn & -(j < lim);
+			dead -= in;
+			item[j] = z + (in & gone);
 		}
-
-		// A value pairs when its partner stands from h on (the square root
-		// counts itself there, and so needs two copies): none stands before
-		// h, for the values there failed.  The first item that pairs is the
-		// answer.
-		if (hits > (v == vwant ? 1 : 0)) {
-			a = vclass;
+		if (hits > 0) {
+			best = cls[0];
 			break;
 		}
 
-		// A drawn class with items on both sides pairs (the square root
-		// with two copies).  Count each drawn item's partners from h, all
-		// retired by now, and give each class that pairs its first item
-		// back, and the first partner of that item after it: a later item
-		// neither comes first in scan order nor decides whether a partner
-		// exists.  Every item of the class from h was retired now, and the
-		// items retired before stand after those two, so the two are the
-		// first retired ones; the search for each vectorizes by blocks.
-		// A class whose first item stands after that of one known to pair
-		// holds no answer, and no partner but its own: it stays retired,
-		// and the search for it stops at that item.
-		if (any < 0) {
-			int count[draws] = {};
-			for (int j = h; j < m; j++) {
-				int z = item[j];
-				for (int l = 0; l < draws; l++)
-					count[l] += z == partner[l] + gone;
+		// Else some drawn class may hold a pair.  Such a class is a new
+		// mark only if its first item stands before the mark: so the
+		// first items, and the other codes seen, are counted up to the
+		// mark, and past it only while a class with an item before the
+		// mark has not yet shown its other code.  All were retired in the
+		// pass; `c` is the class of a retired item.
+		int seen[tested] = {};         // the other codes of each tested class
+		int first[tested];             // the first item of each, or lim
+		for (int l = 0; l < tested; l++)
+			first[l] = lim;
+		int stop = pairs < 0 && early < 0 ? lim : h;
+		for (int j = h; j < stop; j++) {
+			int z = item[j];
+			int c = z - gone < 0 ? gone - z : z - gone;
+			for (int l = 0; l < tested; l++) {
+				seen[l] += z == other[l] + gone;
+				int at = c == cls[l] ? j : lim;
+				first[l] = at < first[l] ? at : first[l];
 			}
-			for (int l = 0; l < k; l++) {
-				if (count[l] <= (partner[l] == cls[l] && cls[l] * cls[l] == t ? 1 : 0))
-					continue;
-				int first = cls[l], second = -cls[l], stop = early, j = h;
-				for (int step = 0; step < 2; step++) {
-					int p = first + gone, q = second + gone;
-					while (j + 64 <= m) {
-						int found = 0;
-						for (int e = 0; e < 64; e++)
-							found |= (item[j + e] == p) | (item[j + e] == q) | (item[j + e] == stop);
-						if (found)
-							break;
-						j += 64;
-					}
-					while (item[j] != p && item[j] != q && item[j] != stop)
-						j++;
-					if (item[j] == stop)
-						break;
-					int z = item[j] - gone;
-					item[j] = z;
-					dead--;
-					early = step == 0 ? z : early;
-					first = second = z > 0 && z * z == t ? z : -z;
-					stop = 1;
-					j++;
-				}
-			}
+		}
+		bool open = false; // a class before the mark, its other code unseen
+		for (int l = 1; l < tested; l++)
+			open |= first[l] < lim && seen[l] == 0;
+		stop = open ? m : lim;
+		for (int j = lim; j < stop; j++)
+			for (int l = 0; l < tested; l++)
+				seen[l] += item[j] == other[l] + gone;
+		int pick = -1; // the drawn class that holds a pair with the first first item
+		for (int l = 1; l < tested; l++)
+			if (seen[l] > 0 && first[l] < (pick < 0 ? lim : first[pick]))
+				pick = l;
+		if (pick > 0) {
+			dead += mark < 0 ? -1 : 0; // a retired item comes back as the mark
+			if (mark >= 0)
+				item[mark] = gone; // the old mark, retired
+			mark = first[pick];
+			item[mark] = 0;
+			best = cls[pick];
 		}
 
 		// Once an eighth of the rest is retired, squeeze it out, in order,
 		// so that later passes read only live items.  Every item is
 		// written and the end moves on only past a live one: no branch.
+		// The mark is live, and moves back by the retired items before it.
 		if (dead * 8 > rest) {
+			int back = 0; // the retired items before the mark
+			for (int j = h; j < mark; j++)
+				back += item[j] > top;
+			mark -= back;
 			int end = h;
 			for (int j = h; j < m; j++) {
 				int z = item[j];
@@ -230,13 +247,13 @@ int main()
 			dead = 0;
 		}
 	}
-	if (a == 0)
+	if (best == 0)
 		return 0;
 
 	// A pair that could not be written fails the run, for the caller must
 	// not take it for no pair; the stream's error mark covers a failed
 	// write and a failed flush alike.
-	std::printf("%d %d", a, t / a);
+	std::printf("%d %d", best, t / best);
 	std::fflush(stdout);
 	if (std::ferror(stdout)) {
 		std::perror("product-pair");
