@@ -125,7 +125,6 @@ int main()
 	int best = 0;  // the class of the mark; 0 while there is none
 	int mark = -1; // the mark's place; -1 while there is none
 	int dead = 0;  // items retired since the last squeeze
-	int rounds = 0;
 	int h = 0;
 	for (;;) {
 		// Walk to the first live item: every item passed is retired.
@@ -140,20 +139,23 @@ int main()
 		int v = item[h];
 		int rest = m - h;
 		int lim = mark < 0 ? m : mark; // the first items that count stand before this
-		int from = mark < 0 || rounds % 2 == 0 ? h : lim; // the draws stand from here
-		int to = mark < 0 || rounds % 2 == 1 ? m : lim;   // to here
-		rounds++;
-		int k = 1; // the classes tested so far
+		int k = 1;      // the classes tested so far
+		int side = 0;   // the sign of the drawn items; 0 before the first
+		int region = 0; // where they stand: -1 before the mark, 1 past it
 		cls[0] = v < 0 ? -v : v;
 		other[0] = -v;
-		for (int tries = 0; tries < 2 * tested && k < tested; tries++) {
-			int z = item[from + static_cast<int>(draw() % static_cast<unsigned>(to - from))];
+		for (int tries = 0; tries < 4 * tested && k < tested; tries++) {
+			int at = h + static_cast<int>(draw() % static_cast<unsigned>(rest));
+			int z = item[at];
 			int c = z < 0 ? -z : z;
-			bool fresh = z != 0 && z <= top && (z < 0) == (v < 0);
+			int here = at < lim ? -1 : 1;
+			bool fresh = z != 0 && z <= top && (side == 0 || ((z < 0) == (side < 0) && here == region));
 			for (int l = 0; l < k; l++)
 				fresh &= c != cls[l];
 			if (!fresh)
 				continue;
+			side = z < 0 ? -1 : 1;
+			region = here;
 			cls[k] = c;
 			other[k] = -z;
 			k++;
@@ -168,7 +170,7 @@ int main()
 		// for the whole pass costs less than a test for leaving it at each
 		// item.  If v's class holds a pair, it is the answer, for v is the
 		// first live item.
-		int flip = v < 0 ? -1 : 0;
+		int flip = side < 0 ? -1 : 0;
 		int pairs = 0, hits = 0, early = 0;
 		for (int j = h; j < m; j++) {
 			int z = item[j];
@@ -178,7 +180,7 @@ int main()
 				drawn |= -(c == cls[l]);
 			int in = drawn | -(c == cls[0]); // -1 for an item of a tested class
 			hits += z == other[0];
-			pairs |= in & (z ^ flip);
+			pairs |= drawn & (z ^ flip);
 			early |= drawn & -(j < lim);
 			dead -= in;
 			item[j] = z + (in & gone);
