@@ -82,31 +82,33 @@ int main()
 
 	// The search.  The first pair in scan order starts at the first item
 	// of a class that holds a pair: that item pairs with any item of the
-	// other code, which stands after it, and an earlier item of another
-	// class that paired would put its own class's first item earlier
-	// still.  So the answer is the class that holds a pair and whose
-	// first item comes first.  The words of the search:
-	// - live: an item as stored; retired: its code lifted by `gone`
-	//   above every class, so that no class test matches it;
-	// - the rest: the items from the first live one, h, to the end, m;
-	// - failing: a class that holds no pair; it is retired whole;
-	// - the mark: a 0 put in place of the first item of the earliest
-	//   class known to hold a pair, `best`; 0 is no code, and stays live.
-	// Between rounds: every item before h is retired; a class is live
-	// (every item of it) or retired (every item of it, but a mark); every
-	// retired class fails or starts after the mark.  So while h stands
-	// before the mark the answer is a live class or `best`, and when h
-	// reaches the mark it is `best`.
-	// A round tests the class of the first live item, v, and up to 15
-	// classes at items drawn at random from the rest, in one pass that
-	// retires all of them.  v's class goes each round, so rounds end; the
-	// draws take the classes that hold many items, wherever they stand,
-	// before the passes over those items add up.  The seed comes from the
-	// kernel, so no input can know the draws; the output never depends
-	// on them.  Work: at most 800 classes (no target below 2^31 has more
-	// than 1600 divisors), so at most 800 rounds, each a pass over the
-	// rest; in expectation the rest loses its drawn share every round
-	// (bench/README.md has the bound and the input that meets it).
+	// other code, all of which stand after it; and an earlier item that
+	// paired would put the first item of its own class earlier still.  So
+	// the answer is, of the classes that hold a pair, the one whose first
+	// item comes first.  The words of the search, each used in this sense
+	// alone:
+	// - live: an item as stored; retired: one whose code was lifted by
+	//   `gone` above every class, so that no test of a class matches it;
+	// - h: the first live item; the rest: the items from h to the end, m;
+	// - v: the item at h; it is the first item of its class;
+	// - the mark: a 0, which is no code, in place of the first item of the
+	//   class `best`, the earliest known to hold a pair;
+	// - a round: one pass over the rest that tests v's class and up to 15
+	//   classes of items drawn at random, and retires all of them.
+	// Between rounds: every item before h is retired; every item of a
+	// class is live, or every item of it retired but the mark; a retired
+	// class holds no pair, or is `best`, or starts after the mark.  So the
+	// answer is `best` or a live class; when h reaches the mark it is
+	// `best`, and when h reaches m with no mark there is none.
+	// Work: every round retires v's class or ends the search, and no
+	// target below 2^31 has over 1600 divisors, so over 800 classes: at
+	// most 800 rounds, each a pass over the rest.  The draws take each
+	// class about as often as it holds items of the rest, so the classes
+	// that hold many go early, wherever they stand: in expectation a
+	// round retires 16 classes' share of the rest, and the costliest input
+	// is many classes sharing it evenly (bench/README.md).  The seed comes
+	// from the kernel, so no input can know the draws; the output never
+	// depends on them.
 	int* item = store.data();
 	int m = static_cast<int>(store.size());
 	const int top = 46340;    // the largest class: a code above it is retired
@@ -133,15 +135,19 @@ int main()
 		if (h == m || h == mark)
 			break;
 
-		// The tested classes: v's, and those of the drawn items that are
-		// live, new and on v's side (of the same sign as v), so that the
-		// sign alone tells each tested item's other code from its own.
+		// The tested classes: v's, then those of drawn items that are live
+		// and of a class not yet tested.  All drawn items share the sign
+		// of the first, so that the sign alone tells a drawn class's other
+		// code from the one drawn; and all stand on the same side of the
+		// mark as the first, so that a round past the mark, whose classes
+		// mostly start after it, can tell so from one test.  A draw that
+		// fits neither is a try lost; 64 tries keep few rounds short.
 		int v = item[h];
 		int rest = m - h;
-		int lim = mark < 0 ? m : mark; // the first items that count stand before this
+		int lim = mark < 0 ? m : mark; // the mark's place, or the end
 		int k = 1;      // the classes tested so far
 		int side = 0;   // the sign of the drawn items; 0 before the first
-		int region = 0; // where they stand: -1 before the mark, 1 past it
+		int region = 0; // where they stand: -1 before lim, 1 from it on
 		cls[0] = v < 0 ? -v : v;
 		other[0] = -v;
 		for (int tries = 0; tries < 4 * tested && k < tested; tries++) {
@@ -163,13 +169,14 @@ int main()
 		for (int l = k; l < tested; l++)
 			cls[l] = other[l] = 1;
 
-		// One pass over the rest, which vectorizes at every SIMD level:
-		// it counts v's other code, retires every item of a tested class,
-		// and `pairs` turns negative if any of them stands on the other
-		// side, z ^ flip being negative there.  It does not stop at a hit,
-		// for the whole pass costs less than a test for leaving it at each
-		// item.  If v's class holds a pair, it is the answer, for v is the
-		// first live item.
+		// The pass, which vectorizes at every SIMD level: it retires every
+		// item of a tested class and counts, in `hits`, v's other code;
+		// `pairs` turns negative if a drawn class shows its other code
+		// (z ^ flip is negative there), and `early` if a drawn item stands
+		// before the mark.  It does not stop at a hit, for the whole pass
+		// costs less than a test for leaving it at each item.  If v's
+		// class holds a pair, it is the answer: v comes first of the live
+		// items, and before the mark.
 		int flip = side < 0 ? -1 : 0;
 		int pairs = 0, hits = 0, early = 0;
 		for (int j = h; j < m; j++) {
@@ -190,17 +197,19 @@ int main()
 			break;
 		}
 
-		// Else some drawn class may hold a pair.  Such a class is a new
-		// mark only if its first item stands before the mark: so the
-		// first items, and the other codes seen, are counted up to the
-		// mark, and past it only while a class with an item before the
-		// mark has not yet shown its other code.  All were retired in the
-		// pass; `c` is the class of a retired item.
-		int seen[tested] = {};         // the other codes of each tested class
-		int first[tested];             // the first item of each, or lim
+		// v's class held no pair, and is retired.  A drawn class that
+		// holds a pair and has an item before the mark gives a new mark,
+		// its first item; the rest hold no pair or start after the mark,
+		// and stay retired.  Only when both `pairs` and `early` say that
+		// one may exist are the other codes seen and the first items
+		// counted: up to the mark, and past it only while a class with an
+		// item before the mark has not shown its other code there.  Every
+		// tested item is retired now; `c` is a retired item's class.
+		int seen[tested] = {}; // the other codes of each tested class
+		int first[tested];     // the first item of each, or lim
 		for (int l = 0; l < tested; l++)
 			first[l] = lim;
-		int stop = pairs < 0 && early < 0 ? lim : h;
+		int stop = pairs < 0 && early < 0 ? lim : h; // counted up to here
 		for (int j = h; j < stop; j++) {
 			int z = item[j];
 			int c = z - gone < 0 ? gone - z : z - gone;
@@ -217,7 +226,7 @@ int main()
 		for (int j = lim; j < stop; j++)
 			for (int l = 0; l < tested; l++)
 				seen[l] += item[j] == other[l] + gone;
-		int pick = -1; // the drawn class that holds a pair with the first first item
+		int pick = -1; // of the drawn classes that hold a pair, the one that starts first
 		for (int l = 1; l < tested; l++)
 			if (seen[l] > 0 && first[l] < (pick < 0 ? lim : first[pick]))
 				pick = l;

@@ -489,7 +489,9 @@ int main(int argc, char** argv)
 	std::string mode = argc > 1 ? argv[1] : "";
 
 	// The randomized modes: one generated input a round, from a fixed seed.
-	if ((mode == "differential" && argc == 6) || (mode == "hostile" && argc == 5)) {
+	// A differential run may run product-pair several times on each input:
+	// its draws differ from run to run, and its output must not.
+	if ((mode == "differential" && (argc == 6 || argc == 7)) || (mode == "hostile" && argc == 5)) {
 		unsigned long long seed = std::strtoull(argv[3], nullptr, 10);
 		Rng rng(seed);
 		for (long rounds = std::atol(argv[4]), k = 0; k < rounds; k++) {
@@ -502,13 +504,13 @@ int main(int argc, char** argv)
 				continue;
 			}
 			std::string input = small_input(rng);
-			Result got = run(words(argv[2]), input, false, 20);
 			Result want = run(words(argv[5]), input, false, 20);
 			where += "; reference wrote [" + want.out + "]";
 			if (!clean(want))
 				fail("the reference failed", input, want, where);
-			if (!clean(got) || got.out != want.out)
-				fail("output differs from the reference", input, got, where);
+			for (int r = 0, runs = argc == 7 ? std::atoi(argv[6]) : 1; r < runs; r++)
+				if (Result got = run(words(argv[2]), input, false, 20); !clean(got) || got.out != want.out)
+					fail("output differs from the reference", input, got, where + ", run " + std::to_string(r));
 		}
 		return 0;
 	}
@@ -526,7 +528,7 @@ int main(int argc, char** argv)
 	if (mode == "case" && argc >= 5)
 		return run_case(argv[2], argv[3], std::vector<std::string>(argv + 4, argv + argc));
 
-	std::fprintf(stderr, "usage: harness differential PROGRAM SEED ROUNDS REFERENCE\n"
+	std::fprintf(stderr, "usage: harness differential PROGRAM SEED ROUNDS REFERENCE [RUNS]\n"
 	                     "       harness hostile PROGRAM SEED ROUNDS\n"
 	                     "       harness open-stdin PROGRAM INPUT EXPECTED [ARG...]\n"
 	                     "       harness case CASES NAME [WRAPPER...] PROGRAM\n");
