@@ -2,7 +2,7 @@
 # .git nor MANIFEST, into BUILD/copies-test, then configure, build and test
 # it there: every test must pass or be skipped with its one line.  The
 # cases' second runs under valgrind are left out, for a copy changes
-# nothing in them.
+# nothing in them.  The export itself must refuse to make an archive.
 cmake_minimum_required(VERSION 3.25)
 
 set(dir ${BUILD}/copies-test)
@@ -21,3 +21,10 @@ endif()
 string(REGEX MATCHALL "[^\n]*Skipped[^\n]*|\nskipped:[^\n]*" skipped "${out}")
 list(JOIN skipped "\n" skipped)
 message(NOTICE "the suite passes in a git archive export of HEAD\n${skipped}")
+
+# The export has no list of its files to archive, and says so.
+execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE=${dir}/source -DVERSION=0 -DOUT=${dir}/archive
+	-P ${dir}/source/package/archive.cmake RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(rc EQUAL 0 OR NOT err MATCHES "no file list")
+	message(FATAL_ERROR "archive.cmake should refuse a git archive export: ${rc} ${err}")
+endif()
