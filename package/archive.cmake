@@ -2,7 +2,9 @@
 # product-pair-tools-VERSION/, staged in OUT, which is emptied first.  In
 # a git checkout it holds the files that git tracks, as they stand, but
 # git's own .gitignore, and MANIFEST, their list; unpacked, it holds the
-# files of its MANIFEST, so that it makes the same archive again.  The
+# files of its MANIFEST, so that it makes the same archive again.  Any
+# other tree (a git archive export, a plain copy) has no list of its files
+# to prove, and is refused with one line.  The
 # same files make the same bytes: names sorted, owner 0/0, modes from the
 # executable bit alone, every time stamp SOURCE_DATE_EPOCH (when unset,
 # the changelog's, as for the package) and gzip -n.
@@ -15,8 +17,10 @@ if(EXISTS ${SOURCE}/.git)
 	string(REGEX MATCHALL "[^\n]+" files "${files}")
 	list(REMOVE_ITEM files .gitignore)
 	list(APPEND files MANIFEST)
-else()
+elseif(EXISTS ${SOURCE}/MANIFEST)
 	file(STRINGS ${SOURCE}/MANIFEST files)
+else()
+	message(FATAL_ERROR "not a git checkout, nor unpacked from a source archive: no file list")
 endif()
 list(SORT files)
 list(JOIN files "\n" manifest)

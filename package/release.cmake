@@ -1,11 +1,12 @@
 # Write the release of VERSION into BUILD/release: the source archive of
 # SOURCE, the Debian package of the build in BUILD, and SHA256SUMS of both.
-# Nothing is written unless the newest changelog entry is released (not
-# UNRELEASED) and the archive, unpacked in an empty folder outside the
-# source, makes the same archive again, builds and passes the test
-# workflow there on its own.
+# Nothing is written unless the tracked files are committed, the newest
+# changelog entry is released (not UNRELEASED) and the archive, unpacked
+# in an empty folder outside the source, makes the same archive again,
+# builds and passes the test workflow there on its own.
 cmake_minimum_required(VERSION 3.25)
 
+include(${SOURCE}/package/committed.cmake)
 set(name product-pair-tools-${VERSION})
 set(work ${BUILD}/release-work)
 set(release ${BUILD}/release)

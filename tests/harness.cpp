@@ -12,6 +12,9 @@
 //   harness open-stdin PROGRAM INPUT EXPECTED [ARG...]
 //       INPUT on a standard input that is never closed; the program must
 //       end by itself and write EXPECTED
+//   harness waits PROGRAM INPUT
+//       INPUT on a standard input that is never closed; the program must
+//       still be reading after a second, for more of the input to come
 //   harness case CASES NAME [WRAPPER...] PROGRAM
 //       the case NAME of the case file CASES: the output byte for byte,
 //       the exit status, and the standard error empty or the case's one
@@ -525,12 +528,20 @@ int main(int argc, char** argv)
 		return 0;
 	}
 
+	if (mode == "waits" && argc == 4) {
+		Result got = run(words(argv[2]), argv[3], true, 1);
+		if (!got.hung)
+			fail("ended before the rest of its input came", argv[3], got, "");
+		return 0;
+	}
+
 	if (mode == "case" && argc >= 5)
 		return run_case(argv[2], argv[3], std::vector<std::string>(argv + 4, argv + argc));
 
 	std::fprintf(stderr, "usage: harness differential PROGRAM SEED ROUNDS REFERENCE [RUNS]\n"
 	                     "       harness hostile PROGRAM SEED ROUNDS\n"
 	                     "       harness open-stdin PROGRAM INPUT EXPECTED [ARG...]\n"
+	                     "       harness waits PROGRAM INPUT\n"
 	                     "       harness case CASES NAME [WRAPPER...] PROGRAM\n");
 	return 2;
 }

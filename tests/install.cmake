@@ -2,7 +2,8 @@
 # their manual pages and the licence land where a user looks for them, and
 # run each installed program on one example, under EMULATOR if set.  With
 # READELF set, also check that both programs are built hardened, printf
-# fortified too when COMPILER is GNU (clang does not fortify it in C++).
+# fortified too when COMPILER is GNU (clang does not fortify it in C++),
+# and, in a native build, that `--strip` drops the symbol table.
 cmake_minimum_required(VERSION 3.25)
 
 set(prefix ${BUILD}/install-test)
@@ -51,5 +52,18 @@ if(READELF)
 				message(FATAL_ERROR "installed ${program} is not hardened: no ${mark}")
 			endif()
 		endforeach()
+	endforeach()
+endif()
+
+# Installed with --strip, a program has no symbol table; without, it has.
+if(READELF AND NOT EMULATOR)
+	execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix}/stripped --strip
+		OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+	foreach(program product-pair square-print)
+		execute_process(COMMAND ${READELF} -SW ${prefix}/bin/${program} OUTPUT_VARIABLE plain)
+		execute_process(COMMAND ${READELF} -SW ${prefix}/stripped/bin/${program} OUTPUT_VARIABLE stripped)
+		if(NOT plain MATCHES "\\.symtab" OR stripped MATCHES "\\.symtab")
+			message(FATAL_ERROR "${program}: --strip does not drop the symbol table")
+		endif()
 	endforeach()
 endif()
