@@ -51,6 +51,14 @@ const struct Case { const char *kind, *what; bool swept; const char* pattern = n
 	// Found by worst-search against the search that replaced it.
 	{"failing-blocks-pairs-cycling", "failing values in blocks, then pairs cycling, one pair last", false,
 	 "small 366 block:5 back + pair 38 cycle:1 back + pair 361 cycle:4 back + large 4 run:4 spread ; end-pair"},
+	// Found against this search by worst-search, and against b2d89c3, whose
+	// draws took v's sign, by reading it.
+	{"mixed-sides-pairs-spread", "failing values of both sides cycling, pairs spread among them, pair blocks behind",
+	 false,
+	 "pair 38 block:1 back + large 36 cycle:1 spread + small 38 cycle:1 spread + large 17 cycle:1 spread + "
+	 "small 278 cycle:8 front + small 244 cycle:4 spread"},
+	{"light-front-heavy-other-side", "failing values once each, then one larger member over and over", false,
+	 "small 797 once front + large 1 cycle:1 back"},
 };
 
 [[noreturn]] void fail(const std::string& message)

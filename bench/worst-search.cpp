@@ -1,5 +1,6 @@
 //   worst-search DIR VALGRIND PRODUCT-PAIR READ-ONLY SECONDS COUNT JOBS SEED
 //   worst-search --input PATTERN COUNT
+//   worst-search --bound TARGET COUNT
 //
 // Search for product-pair's costliest input by evolving input patterns
 // (pattern.h) from random ones.  A pattern's fitness is the instructions
@@ -9,7 +10,9 @@
 // do not.  JOBS patterns are measured at once, for SECONDS in all; each
 // round's best goes to the terminal and DIR/worst-search.csv, and the best
 // patterns, measured again at the count limit, to DIR/worst-search-best.csv.
-// The second form writes a pattern's input at COUNT to standard output.
+// The second form writes a pattern's input at COUNT to standard output;
+// the third, the input that meets the search's argued bound for TARGET:
+// one member of every class cycling, none pairing (bench/README.md).
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -356,9 +359,15 @@ int main(int argc, char** argv)
 			pattern::write(std::cout, pattern::generate(pattern::parse(argv[2]), std::stoul(argv[3])));
 			return std::cout.flush() ? 0 : 1;
 		}
+		if (argc == 4 && std::string(argv[1]) == "--bound") {
+			std::string text = std::string("small all cycle:1 back ; target ") + argv[2];
+			pattern::write(std::cout, pattern::generate(pattern::parse(text), std::stoul(argv[3])));
+			return std::cout.flush() ? 0 : 1;
+		}
 		if (argc != 9)
 			fail("usage: worst-search DIR VALGRIND PRODUCT-PAIR READ-ONLY SECONDS COUNT JOBS SEED\n"
-			     "       worst-search --input PATTERN COUNT");
+			     "       worst-search --input PATTERN COUNT\n"
+			     "       worst-search --bound TARGET COUNT");
 		Setup s{argv[1], argv[2], argv[3], argv[4], std::atof(argv[5]), std::stoul(argv[6]), std::stoul(argv[7]),
 		        std::stoull(argv[8])};
 		s.count = std::clamp<std::size_t>(s.count, 1, limit);

@@ -46,8 +46,8 @@ int main()
 	bool bad = target < 1 || target > INT_MAX;
 	int t = bad ? 1 : static_cast<int>(target);
 	int n = read ? static_cast<int>(count) : 0;
-	// Room for every item, reserved once and never filled: only what is
-	// stored is touched.
+	// Room for every item, reserved once and not cleared: push_back writes
+	// only the codes stored.
 	std::vector<int> store;
 	store.reserve(static_cast<std::size_t>(n));
 	bool rooted = false; // a copy of the square root is stored
@@ -87,14 +87,20 @@ int main()
 	// the answer is, of the classes that hold a pair, the one whose first
 	// item comes first.  The words of the search, each used in this sense
 	// alone:
+	// - other code: the code of the other member of an item's class;
 	// - live: an item as stored; retired: one whose code was lifted by
 	//   `gone` above every class, so that no test of a class matches it;
+	//   a class never pairs with another, so retiring a class whole
+	//   changes no answer but its own;
 	// - h: the first live item; the rest: the items from h to the end, m;
 	// - v: the item at h; it is the first item of its class;
-	// - the mark: a 0, which is no code, in place of the first item of the
-	//   class `best`, the earliest known to hold a pair;
-	// - a round: one pass over the rest that tests v's class and up to 15
-	//   classes of items drawn at random, and retires all of them.
+	// - the mark: a 0, which is no code but counts as live, in place of
+	//   the first item of the class `best`, the earliest known to hold a
+	//   pair;
+	// - a round: the draws, a pass over the rest that tests v's class and
+	//   up to 15 classes of items drawn at random and retires all of them,
+	//   a count when a drawn class may give a new mark, and a squeeze,
+	//   which drops retired items from the rest.
 	// Between rounds: every item before h is retired; every item of a
 	// class is live, or every item of it retired but the mark; a retired
 	// class holds no pair, or is `best`, or starts after the mark.  So the
@@ -102,7 +108,7 @@ int main()
 	// `best`, and when h reaches m with no mark there is none.
 	// Work: every round retires v's class or ends the search, and no
 	// target below 2^31 has over 1600 divisors, so over 800 classes: at
-	// most 800 rounds, each a pass over the rest.  The draws take each
+	// most 800 rounds, each a pass over the rest and at most one count.  The draws take each
 	// class about as often as it holds items of the rest, so the classes
 	// that hold many go early, wherever they stand: in expectation a
 	// round retires 16 classes' share of the rest, and the costliest input
@@ -128,8 +134,10 @@ int main()
 	int mark = -1; // the mark's place; -1 while there is none
 	int dead = 0;  // items retired since the last squeeze
 	int h = 0;
+	// Each round retires v's class or breaks, so the rounds end.
 	for (;;) {
-		// Walk to the first live item: every item passed is retired.
+		// Walk to the first live item: every item passed is retired, and
+		// the mark, being live, stops the walk.
 		while (h < m && item[h] > top)
 			h++;
 		if (h == m || h == mark)
@@ -141,13 +149,14 @@ int main()
 		// code from the one drawn; and all stand on the same side of the
 		// mark as the first, so that a round past the mark, whose classes
 		// mostly start after it, can tell so from one test.  A draw that
-		// fits neither is a try lost; 64 tries keep few rounds short.
+		// fails any of these is a try lost; 64 tries keep few rounds short.
+		// After: cls[0..k) are distinct live classes, the rest pad.
 		int v = item[h];
 		int rest = m - h;
 		int lim = mark < 0 ? m : mark; // the mark's place, or the end
 		int k = 1;      // the classes tested so far
 		int side = 0;   // the sign of the drawn items; 0 before the first
-		int region = 0; // where they stand: -1 before lim, 1 from it on
+		int region = 0; // where they stand: -1 before lim, 1 at or past it
 		cls[0] = v < 0 ? -v : v;
 		other[0] = -v;
 		for (int tries = 0; tries < 4 * tested && k < tested; tries++) {
@@ -170,10 +179,10 @@ int main()
 			cls[l] = other[l] = 1;
 
 		// The pass, which vectorizes at every SIMD level: it retires every
-		// item of a tested class and counts, in `hits`, v's other code;
-		// `pairs` turns negative if a drawn class shows its other code
-		// (z ^ flip is negative there), and `early` if a drawn item stands
-		// before the mark.  It does not stop at a hit, for the whole pass
+		// item of a tested class, all of which stand in the rest, and
+		// counts, in `hits`, v's other code; `pairs` turns negative if a
+		// drawn class shows its other code (z ^ flip is negative there),
+		// and `early` if a drawn item stands before the mark.  It does not stop at a hit, for the whole pass
 		// costs less than a test for leaving it at each item.  If v's
 		// class holds a pair, it is the answer: v comes first of the live
 		// items, and before the mark.
@@ -199,14 +208,16 @@ int main()
 
 		// v's class held no pair, and is retired.  A drawn class that
 		// holds a pair and has an item before the mark gives a new mark,
-		// its first item; the rest hold no pair or start after the mark,
-		// and stay retired.  Only when both `pairs` and `early` say that
-		// one may exist are the other codes seen and the first items
-		// counted: up to the mark, and past it only while a class with an
-		// item before the mark has not shown its other code there.  Every
-		// tested item is retired now; `c` is a retired item's class.
-		int seen[tested] = {}; // the other codes of each tested class
-		int first[tested];     // the first item of each, or lim
+		// its first item; the other drawn classes hold no pair or start
+		// after the mark, and stay retired.  Only when both `pairs` and
+		// `early` say that such a class may exist does the count run: it
+		// finds each class's first item before the mark and counts its
+		// other codes there, and goes past the mark only while a class
+		// with an item before it has shown no other code.  Every tested
+		// item is retired now; `c` is a retired item's class, and lies
+		// above every class for a live item or the mark.
+		int seen[tested] = {}; // how many of each tested class's other code
+		int first[tested];     // where each one's first item before lim stands, or lim
 		for (int l = 0; l < tested; l++)
 			first[l] = lim;
 		int stop = pairs < 0 && early < 0 ? lim : h; // counted up to here
@@ -222,7 +233,7 @@ int main()
 		bool open = false; // a class before the mark, its other code unseen
 		for (int l = 1; l < tested; l++)
 			open |= first[l] < lim && seen[l] == 0;
-		stop = open ? m : lim;
+		stop = open ? m : lim; // with none open, no item past the mark
 		for (int j = lim; j < stop; j++)
 			for (int l = 0; l < tested; l++)
 				seen[l] += item[j] == other[l] + gone;
@@ -230,8 +241,10 @@ int main()
 		for (int l = 1; l < tested; l++)
 			if (seen[l] > 0 && first[l] < (pick < 0 ? lim : first[pick]))
 				pick = l;
+		// The new mark stands before the old one, so the old `best` and
+		// every retired class that holds a pair start after it.
 		if (pick > 0) {
-			dead += mark < 0 ? -1 : 0; // a retired item comes back as the mark
+			dead += mark < 0 ? -1 : 0; // a retired item comes back as the mark, or takes the old one's place
 			if (mark >= 0)
 				item[mark] = gone; // the old mark, retired
 			mark = first[pick];
@@ -239,10 +252,11 @@ int main()
 			best = cls[pick];
 		}
 
-		// Once an eighth of the rest is retired, squeeze it out, in order,
-		// so that later passes read only live items.  Every item is
-		// written and the end moves on only past a live one: no branch.
-		// The mark is live, and moves back by the retired items before it.
+		// Once the items retired since the last squeeze outnumber an
+		// eighth of the rest, squeeze the rest, in order, so that later
+		// passes read only live items.  Every item is written and the end
+		// moves on only past a live one: no branch.  The mark is live, and
+		// moves back by the retired items before it (none when mark is -1).
 		if (dead * 8 > rest) {
 			int back = 0; // the retired items before the mark
 			for (int j = h; j < mark; j++)
