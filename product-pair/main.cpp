@@ -108,13 +108,13 @@ int main()
 	// `best`, and when h reaches m with no mark there is none.
 	// Work: every round retires v's class or ends the search, and no
 	// target below 2^31 has over 1600 divisors, so over 800 classes: at
-	// most 800 rounds, each a pass over the rest and at most one count.  The draws take each
-	// class about as often as it holds items of the rest, so the classes
-	// that hold many go early, wherever they stand: in expectation a
-	// round retires 16 classes' share of the rest, and the costliest input
-	// is many classes sharing it evenly (bench/README.md).  The seed comes
-	// from the kernel, so no input can know the draws; the output never
-	// depends on them.
+	// most 800 rounds, each a pass over the rest and at most one count.
+	// The draws take each class about as often as it holds items of the
+	// rest, so the classes that hold many go early, wherever they stand:
+	// in expectation a round retires 16 classes' share of the rest, and
+	// the costliest input is many classes sharing it evenly
+	// (bench/README.md).  The seed comes from the kernel, so no input can
+	// know the draws; the output never depends on them.
 	int* item = store.data();
 	int m = static_cast<int>(store.size());
 	const int top = 46340;    // the largest class: a code above it is retired
@@ -125,9 +125,10 @@ int main()
 #if defined(DRAW_SEED)
 	unsigned seed = DRAW_SEED; // fixed by the build, for the bench alone
 #else
+	// Without the kernel's source, where the stack lies stands in.
 	unsigned seed = 0;
 	if (m > 0 && getrandom(&seed, sizeof seed, 0) != sizeof seed)
-		seed = static_cast<unsigned>(reinterpret_cast<std::size_t>(&seed)); // no kernel source: where the stack lies
+		seed = static_cast<unsigned>(reinterpret_cast<std::size_t>(&seed));
 #endif
 	std::minstd_rand draw(seed);
 	int best = 0;  // the class of the mark; 0 while there is none
@@ -182,10 +183,10 @@ int main()
 		// item of a tested class, all of which stand in the rest, and
 		// counts, in `hits`, v's other code; `pairs` turns negative if a
 		// drawn class shows its other code (z ^ flip is negative there),
-		// and `early` if a drawn item stands before the mark.  It does not stop at a hit, for the whole pass
-		// costs less than a test for leaving it at each item.  If v's
-		// class holds a pair, it is the answer: v comes first of the live
-		// items, and before the mark.
+		// and `early` if a drawn item stands before the mark.  It does not
+		// stop at a hit, for the whole pass costs less than a test for
+		// leaving it at each item.  If v's class holds a pair, it is the
+		// answer: v comes first of the live items, and before the mark.
 		int flip = side < 0 ? -1 : 0;
 		int pairs = 0, hits = 0, early = 0;
 		for (int j = h; j < m; j++) {
