@@ -80,27 +80,29 @@ int main()
 	if (bad)
 		return 0;
 
-	// The search.  The first pair in scan order starts at the first item
-	// of a class that holds a pair: that item pairs with any item of the
-	// other code, all of which stand after it; and an earlier item that
-	// paired would put the first item of its own class earlier still.  So
-	// the answer is, of the classes that hold a pair, the one whose first
-	// item comes first.  The words of the search, each used in this sense
-	// alone:
+	// The search.  Scan order is that of the plain double scan: pairs by
+	// the place of their first item, then of their second.  The first
+	// pair in scan order starts at the first item of a class that holds
+	// a pair: that item pairs with any item of the other code, all of
+	// which stand after it; and an earlier item that paired would put the
+	// first item of its own class earlier still.  So the answer is, of the
+	// classes that hold a pair, the one whose first item comes first.  The
+	// words of the search, each used in this sense alone:
 	// - other code: the code of the other member of an item's class;
-	// - live: an item as stored; retired: one whose code was lifted by
-	//   `gone` above every class, so that no test of a class matches it;
-	//   a class never pairs with another, so retiring a class whole
-	//   changes no answer but its own;
-	// - h: the first live item; the rest: the items from h to the end, m;
+	// - live: an item as stored, or the mark; retired: one whose code
+	//   was lifted by `gone` above every class, so that no test of a
+	//   class matches it; a class never pairs with another, so retiring
+	//   a class whole changes no answer but its own;
+	// - h: the place of the first live item, once the walk has found it;
+	//   the rest: the items from h to the end, m;
 	// - v: the item at h; it is the first item of its class;
 	// - the mark: a 0, which is no code but counts as live, in place of
 	//   the first item of the class `best`, the earliest known to hold a
 	//   pair;
 	// - a round: the draws, a pass over the rest that tests v's class and
 	//   up to 15 classes of items drawn at random and retires all of them,
-	//   a count when a drawn class may give a new mark, and a squeeze,
-	//   which drops retired items from the rest.
+	//   a count when a drawn class may give a new mark, and, once enough
+	//   are retired, a squeeze, which drops retired items from the rest.
 	// Between rounds: every item before h is retired; every item of a
 	// class is live, or every item of it retired but the mark; a retired
 	// class holds no pair, or is `best`, or starts after the mark.  So the
@@ -114,7 +116,10 @@ int main()
 	// in expectation a round retires 16 classes' share of the rest, and
 	// the costliest input is many classes sharing it evenly
 	// (bench/README.md).  The seed comes from the kernel, so no input can
-	// know the draws; the output never depends on them.
+	// know the draws (a build that fixes DRAW_SEED, for the bench, gives
+	// that up).  The output never depends on them: every step keeps the
+	// facts between rounds whichever classes are drawn, and the draws
+	// choose only the order in which classes are retired.
 	int* item = store.data();
 	int m = static_cast<int>(store.size());
 	const int top = 46340;    // the largest class: a code above it is retired
@@ -147,9 +152,10 @@ int main()
 		// The tested classes: v's, then those of drawn items that are live
 		// and of a class not yet tested.  All drawn items share the sign
 		// of the first, so that the sign alone tells a drawn class's other
-		// code from the one drawn; and all stand on the same side of the
-		// mark as the first, so that a round past the mark, whose classes
-		// mostly start after it, can tell so from one test.  A draw that
+		// code from the one drawn; and all stand in the same region as the
+		// first, before the mark or past it, so that a round past it, whose
+		// classes mostly start after it, finds `early` unset and skips the
+		// count: this is for speed alone.  A draw that
 		// fails any of these is a try lost; 64 tries keep few rounds short.
 		// After: cls[0..k) are distinct live classes, the rest pad.
 		int v = item[h];
@@ -183,9 +189,9 @@ int main()
 		// item of a tested class, all of which stand in the rest, and
 		// counts, in `hits`, v's other code; `pairs` turns negative if a
 		// drawn class shows its other code (z ^ flip is negative there),
-		// and `early` if a drawn item stands before the mark.  It does not
-		// stop at a hit, for the whole pass costs less than a test for
-		// leaving it at each item.  If v's class holds a pair, it is the
+		// and `early` if an item of a drawn class stands before the mark.
+		// It does not stop at a hit, for the whole pass costs less than a
+		// test for leaving it at each item.  If v's class holds a pair, it is the
 		// answer: v comes first of the live items, and before the mark.
 		int flip = side < 0 ? -1 : 0;
 		int pairs = 0, hits = 0, early = 0;
@@ -212,7 +218,8 @@ int main()
 		// its first item; the other drawn classes hold no pair or start
 		// after the mark, and stay retired.  Only when both `pairs` and
 		// `early` say that such a class may exist does the count run: it
-		// finds each class's first item before the mark and counts its
+		// finds each class's first item before the mark (its first item of
+		// all, for every item before h is retired) and counts its
 		// other codes there, and goes past the mark only while a class
 		// with an item before it has shown no other code.  Every tested
 		// item is retired now; `c` is a retired item's class, and lies
@@ -244,7 +251,7 @@ int main()
 				pick = l;
 		// The new mark stands before the old one, so the old `best` and
 		// every retired class that holds a pair start after it.
-		if (pick > 0) {
+		if (pick >= 0) {
 			dead += mark < 0 ? -1 : 0; // a retired item comes back as the mark, or takes the old one's place
 			if (mark >= 0)
 				item[mark] = gone; // the old mark, retired
