@@ -5,8 +5,9 @@
 // PROGRAM and REFERENCE may be commands of several words, such as an
 // emulator and a program.
 //
-//   harness differential PROGRAM SEED ROUNDS REFERENCE
-//       small random inputs, output compared byte for byte with REFERENCE
+//   harness differential PROGRAM SEED ROUNDS REFERENCE [RUNS]
+//       small random inputs, output compared byte for byte with REFERENCE,
+//       each run RUNS times
 //   harness hostile PROGRAM SEED ROUNDS
 //       byte noise and token soups; the output must be empty or a true pair
 //   harness open-stdin PROGRAM INPUT EXPECTED [ARG...]
