@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstddef>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <vector>
 #if !defined(DRAW_SEED)
@@ -155,8 +156,8 @@ int main()
 		// code from the one drawn; and all stand in the same region as the
 		// first, before the mark or past it, so that a round past it, whose
 		// classes mostly start after it, finds `early` unset and skips the
-		// count: this is for speed alone.  A draw that
-		// fails any of these is a try lost; 64 tries keep few rounds short.
+		// count: this is for speed alone.  A draw that fails any of these
+		// is a try lost; 64 tries keep few rounds short.
 		// After: cls[0..k) are distinct live classes, the rest pad.
 		int v = item[h];
 		int rest = m - h;
@@ -164,12 +165,12 @@ int main()
 		int k = 1;      // the classes tested so far
 		int side = 0;   // the sign of the drawn items; 0 before the first
 		int region = 0; // where they stand: -1 before lim, 1 at or past it
-		cls[0] = v < 0 ? -v : v;
+		cls[0] = std::abs(v);
 		other[0] = -v;
 		for (int tries = 0; tries < 4 * tested && k < tested; tries++) {
 			int at = h + static_cast<int>(draw() % static_cast<unsigned>(rest));
 			int z = item[at];
-			int c = z < 0 ? -z : z;
+			int c = std::abs(z);
 			int here = at < lim ? -1 : 1;
 			bool fresh = z != 0 && z <= top && (side == 0 || ((z < 0) == (side < 0) && here == region));
 			for (int l = 0; l < k; l++)
@@ -191,13 +192,14 @@ int main()
 		// drawn class shows its other code (z ^ flip is negative there),
 		// and `early` if an item of a drawn class stands before the mark.
 		// It does not stop at a hit, for the whole pass costs less than a
-		// test for leaving it at each item.  If v's class holds a pair, it is the
-		// answer: v comes first of the live items, and before the mark.
+		// test for leaving it at each item.  If v's class holds a pair, it
+		// is the answer: v comes first of the live items, and before the
+		// mark.
 		int flip = side < 0 ? -1 : 0;
 		int pairs = 0, hits = 0, early = 0;
 		for (int j = h; j < m; j++) {
 			int z = item[j];
-			int c = z < 0 ? -z : z;
+			int c = std::abs(z);
 			int drawn = 0; // -1 for an item of a drawn class
 			for (int l = 1; l < tested; l++)
 				drawn |= -(c == cls[l]);
@@ -228,10 +230,10 @@ int main()
 		int first[tested];     // where each one's first item before lim stands, or lim
 		for (int l = 0; l < tested; l++)
 			first[l] = lim;
-		int stop = pairs < 0 && early < 0 ? lim : h; // counted up to here
-		for (int j = h; j < stop; j++) {
+		int before = pairs < 0 && early < 0 ? lim : h; // counted up to here
+		for (int j = h; j < before; j++) {
 			int z = item[j];
-			int c = z - gone < 0 ? gone - z : z - gone;
+			int c = std::abs(z - gone);
 			for (int l = 0; l < tested; l++) {
 				seen[l] += z == other[l] + gone;
 				int at = c == cls[l] ? j : lim;
@@ -241,8 +243,8 @@ int main()
 		bool open = false; // a class before the mark, its other code unseen
 		for (int l = 1; l < tested; l++)
 			open |= first[l] < lim && seen[l] == 0;
-		stop = open ? m : lim; // with none open, no item past the mark
-		for (int j = lim; j < stop; j++)
+		int past = open ? m : lim; // with none open, no item past the mark
+		for (int j = lim; j < past; j++)
 			for (int l = 0; l < tested; l++)
 				seen[l] += item[j] == other[l] + gone;
 		int pick = -1; // of the drawn classes that hold a pair, the one that starts first
