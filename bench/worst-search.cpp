@@ -355,12 +355,8 @@ void search(const Setup& s)
 int main(int argc, char** argv)
 {
 	try {
-		if (argc == 4 && std::string(argv[1]) == "--input") {
-			pattern::write(std::cout, pattern::generate(pattern::parse(argv[2]), std::stoul(argv[3])));
-			return std::cout.flush() ? 0 : 1;
-		}
-		if (argc == 4 && std::string(argv[1]) == "--bound") {
-			std::string text = std::string("small all cycle:1 back ; target ") + argv[2];
+		if (std::string form = argc == 4 ? argv[1] : ""; form == "--input" || form == "--bound") {
+			std::string text = form == "--input" ? argv[2] : std::string("small all cycle:1 back ; target ") + argv[2];
 			pattern::write(std::cout, pattern::generate(pattern::parse(text), std::stoul(argv[3])));
 			return std::cout.flush() ? 0 : 1;
 		}
