@@ -36,8 +36,13 @@ endforeach()
 # Hardening, read off the ELF headers, dynamic sections and symbols: a
 # position-independent executable, read-only relocations bound at start-up,
 # fortified printf, and in product-pair, which has buffers on its stack,
-# the stack protector.
+# the stack protector; and product-pair needs the C library alone.
 if(READELF)
+	execute_process(COMMAND ${READELF} -d ${prefix}/bin/product-pair OUTPUT_VARIABLE dynamic)
+	string(REGEX MATCHALL "NEEDED[^\n]*" needed "${dynamic}")
+	if(NOT needed MATCHES "^NEEDED[^;]*\\[libc\\.so\\.6\\]$")
+		message(FATAL_ERROR "installed product-pair needs more than libc.so.6: ${needed}")
+	endif()
 	foreach(program product-pair square-print)
 		execute_process(COMMAND ${READELF} -hldW --dyn-syms ${prefix}/bin/${program} OUTPUT_VARIABLE elf)
 		set(want "Type: +DYN" "GNU_RELRO" "BIND_NOW" "FLAGS_1.*PIE")
