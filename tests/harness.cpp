@@ -18,7 +18,8 @@
 //   harness case CASES NAME [WRAPPER...] PROGRAM
 //       the case NAME of the case file CASES: the output byte for byte,
 //       the exit status, and the standard error empty or the case's one
-//       line; status 1 when it fails, 2 when the case cannot be read
+//       line; status 1 when it fails, 2 when the case cannot be read.
+//       SIGPIPE is ignored, and descriptor 3 is a pipe no one reads
 #include <algorithm>
 #include <cctype>
 #include <csignal>
@@ -54,8 +55,11 @@ std::string slurp(int fd)
 
 // Run argv with input as standard input: from a file, or through a pipe
 // that stays open until the program ends when keep_open is set.  A program
-// still running after the limit is killed and reported as hung.
-Result run(const std::vector<std::string>& argv, const std::string& input, bool keep_open, int seconds)
+// still running after the limit is killed and reported as hung.  With
+// closed_pipe set, it runs with SIGPIPE ignored and, on descriptor 3, a
+// pipe whose reader is already gone.
+Result run(const std::vector<std::string>& argv, const std::string& input, bool keep_open, int seconds,
+           bool closed_pipe = false)
 {
 	FILE* out = std::tmpfile();
 	FILE* err = std::tmpfile();
@@ -75,11 +79,21 @@ Result run(const std::vector<std::string>& argv, const std::string& input, bool 
 		lseek(fileno(in), 0, SEEK_SET);
 	}
 
+	int gone[2] = {-1, -1};
+	if (closed_pipe && (pipe(gone) != 0 || close(gone[0]) != 0)) {
+		std::perror("harness");
+		std::exit(2);
+	}
+
 	pid_t pid = fork();
 	if (pid == 0) {
 		dup2(keep_open ? pipefd[0] : fileno(in), 0);
 		dup2(fileno(out), 1);
 		dup2(fileno(err), 2);
+		if (closed_pipe) {
+			dup2(gone[1], 3);
+			std::signal(SIGPIPE, SIG_IGN);
+		}
 		if (keep_open)
 			close(pipefd[1]);
 		std::vector<char*> args;
@@ -103,6 +117,8 @@ Result run(const std::vector<std::string>& argv, const std::string& input, bool 
 		r.hung = true;
 	}
 	alarm(0);
+	if (closed_pipe)
+		close(gone[1]);
 	r.status = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
 	r.out = slurp(fileno(out));
 	r.err = slurp(fileno(err));
@@ -499,7 +515,7 @@ int run_case(const char* cases, const char* name, const std::vector<std::string>
 	for (const std::string& a : words(fields[3]))
 		command.push_back(a);
 
-	Result r = run(command, input, false, 120);
+	Result r = run(command, input, false, 120, true);
 	if (r.out == expected && r.err == want_err && r.status == want_rc && !r.hung)
 		return 0;
 	std::printf("case failed\n"

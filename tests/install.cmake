@@ -3,7 +3,8 @@
 # run each installed program on one example, under EMULATOR if set.  With
 # READELF set, also check that both programs are built hardened, printf
 # fortified too when COMPILER is GNU (clang does not fortify it in C++),
-# and, in a native build, that `--strip` drops the symbol table.
+# and, in a native build, that `--strip` drops the symbol table.  With MAN
+# set, check that man finds an installed page just as the README says.
 cmake_minimum_required(VERSION 3.25)
 
 set(prefix ${BUILD}/install-test)
@@ -32,6 +33,21 @@ foreach(run "product-pair|2 6" "square-print|4")
 		message(FATAL_ERROR "installed ${program}: [${out}] [${err}] ${rc}, expected [${want}]")
 	endif()
 endforeach()
+
+# man finds the page beside the prefix's bin on PATH, or in MANPATH, and
+# otherwise not in the prefix.
+if(MAN)
+	set(page ${prefix}/share/man/man1/product-pair.1.gz)
+	foreach(env "PATH=${prefix}/bin:$ENV{PATH}" "MANPATH=${prefix}/share/man:" "")
+		execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=MANPATH ${env} ${MAN} -w product-pair
+			OUTPUT_VARIABLE where ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
+		if((env AND NOT where STREQUAL page) OR (NOT env AND where STREQUAL page))
+			message(FATAL_ERROR "man -w product-pair, with [${env}] set: [${where}]")
+		endif()
+	endforeach()
+else()
+	message("no man: where man finds the pages is not checked")
+endif()
 
 # Hardening, read off the ELF headers, dynamic sections and symbols: a
 # position-independent executable, read-only relocations bound at start-up,
