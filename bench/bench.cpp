@@ -1,65 +1,42 @@
-//   bench DIR RUNS MEASURE READ-ONLY READ-STORE PLAIN PRODUCT-PAIR BASELINE
+// The benchmark of product-pair (bench/README.md).
 //
-// Benchmark product-pair against the floor (read-only: scanf of the input
-// and nothing else), read-and-store, and the plain double scan of the tests,
-// all from one build.  It generates every input into DIR from fixed seeds,
-// times the programs on each through the launcher MEASURE in interleaved
-// rounds, so that all meet the same machine load, and reports medians of
-// RUNS runs: a table at the count limit, a sweep with slopes, DIR/bench.csv.
+//   bench DIR RUNS READ-ONLY REFERENCE PRODUCT-PAIR BASELINE
+//     Time the four programs on every case through GNU time, which gives
+//     the peak memory, in interleaved rounds, so that all meet the same
+//     machine load: medians of RUNS runs, a table at the count limit, the
+//     sweep, and every figure in DIR/bench.csv.
+//   bench --write DIR [COUNT]
+//     Write every case's input at COUNT (the count limit unless given)
+//     to DIR/CASE.in.
+//   bench --bound TARGET COUNT [HEAVY]
+//     Write the input that meets the search's bound for TARGET to
+//     standard output, HEAVY (the smallest class unless given) the class
+//     that fills the count.
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <map>
 #include <random>
+#include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
-#include "pattern.h"
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
 
 namespace {
 
-using pattern::bound;
-using pattern::composite;
-const std::size_t limit = 200000;
-const double plain_budget = 2.0; // seconds for one plain scan run
-
-// The programs, in the order of the command line.
-enum { FLOOR, STORE, PLAIN, PAIR, BASELINE, PROGRAMS };
-
-// The cases: the table shows them all at the count limit, the sweep those
-// marked.  Those with a pattern (pattern.h) are generated from it.
-const struct Case { const char *kind, *what; bool swept; const char* pattern = nullptr; } cases[] = {
-	{"random", "random items, no pair", true},
-	{"pair-last", "random items, pair at the end", false},
-	{"cycle", "items cycling 2 4 8 16, target 2^30", true},
-	{"divisors-cycling", "799 small divisors, cycling", true},
-	{"set-cycling", "the largest divisor set, cycling", false},
-	{"worst", "derived worst, no pair", true, "small 350 once front + small all cycle:1 back"},
-	{"worst-pair-last", "derived worst, pair at the very end", false,
-	 "small 350 once front + small all cycle:1 back ; end-pair"},
-	{"doubled", "each value twice in a row, cycling", false, "small all runs:2:1 back"},
-	{"heavy-late", "light values first, then one value, its partner last", false},
-	// Found by worst-search against product-pair 42ac415 (README.md).
-	{"light-front-pair-blocks", "failing values once at the front, pairs in blocks behind", true,
-	 "pair 237 block:1 back + large all once front"},
-	{"light-front-failing-blocks-pairs", "failing values once, failing blocks, pairs cycling and in blocks", false,
-	 "small 211 once back + large 316 block:2 back + pair 60 cycle:2 back + pair 60 cycle:2 back + "
-	 "pair 60 block:2 back + pair 60 cycle:1 back"},
-	// Found by worst-search against the search that replaced it.
-	{"failing-blocks-pairs-cycling", "failing values in blocks, then pairs cycling, one pair last", false,
-	 "small 366 block:5 back + pair 38 cycle:1 back + pair 361 cycle:4 back + large 4 run:4 spread ; end-pair"},
-	// Found against this search by worst-search, and against b2d89c3, whose
-	// draws took v's sign, by reading it.
-	{"mixed-sides-pairs-spread", "failing values of both sides cycling, pairs spread among them, pair blocks behind",
-	 false,
-	 "pair 38 block:1 back + large 36 cycle:1 spread + small 38 cycle:1 spread + large 17 cycle:1 spread + "
-	 "small 278 cycle:8 front + small 244 cycle:4 spread"},
-	{"light-front-heavy-other-side", "failing values once each, then one larger member over and over", false,
-	 "small 797 once front + large 1 cycle:1 back"},
-};
+const long long top = 999999999;   // the largest item
+const long long target = 2095133040; // 1600 divisors: 798 classes
+const std::size_t limit = 200000;  // the count limit
+const double budget = 2.0;         // seconds for one run of the plain scan in the sweep
 
 [[noreturn]] void fail(const std::string& message)
 {
@@ -67,245 +44,235 @@ const struct Case { const char *kind, *what; bool swept; const char* pattern = n
 	std::exit(1);
 }
 
-// The input of one case at count n, the same on every call, with what
-// every finder must write on it.
-pattern::Input generate(const Case& c, std::size_t n)
-{
-	if (c.pattern)
-		return pattern::generate(pattern::parse(c.pattern), n);
-	const std::string kind = c.kind;
-	std::mt19937_64 rng(n * 31 + kind.size());
-	std::uniform_int_distribution<long long> any(2, bound);
-	long long target = composite;
-	std::vector<long long> item;
-	std::string expect;
-	// Random items that do not divide the target, so none of them can pair.
-	auto filler = [&](std::size_t until) {
-		while (item.size() < until)
-			if (long long v = any(rng); composite % v != 0)
-				item.push_back(v);
-	};
-	// Each value repeat times in a row, over and over up to the count.
-	auto cycling = [&](const std::vector<long long>& values, std::size_t repeat = 1) {
-		for (std::size_t k = 0; item.size() < n; k++)
-			item.push_back(values[k / repeat % values.size()]);
-	};
-	// The last item becomes the partner of y, the one pair in the input.
-	auto pair_last = [&](long long y) {
-		item.back() = composite / y;
-		expect = std::to_string(std::min(y, composite / y)) + " " + std::to_string(std::max(y, composite / y));
-	};
-	// The divisors d with d * d below the target: their partners are all
-	// larger, so no two of them pair.  The largest set in which no two pair
-	// takes either one of each pair.  Without 2, whose partner is past the
-	// bound, every one has a partner that can be an item: 798 values.
-	std::vector<long long> small, set;
-	for (long long d = 2; d * d < composite; d++)
-		if (composite % d == 0)
-			small.push_back(d);
-	for (long long d : small)
-		set.push_back(composite / d <= bound && rng() % 2 ? composite / d : d);
-	std::shuffle(set.begin(), set.end(), rng);
-	std::vector<long long> odd(small.begin() + 1, small.end());
-	std::shuffle(odd.begin(), odd.end(), std::mt19937_64(798));
+struct Input { long long target; std::vector<long long> item; std::string expect; };
 
-	if (kind == "random") {
-		filler(n);
-	} else if (kind == "pair-last") {
-		filler(n - 2);
-		item.insert(item.end(), {3, 0});
-		pair_last(3);
-	} else if (kind == "cycle") {
-		target = 1LL << 30;
-		cycling({2, 4, 8, 16});
-	} else if (kind == "divisors-cycling") {
-		cycling(small);
-	} else if (kind == "set-cycling") {
-		cycling(set);
-	} else if (kind == "heavy-late") {
-		odd.erase(std::find(odd.begin(), odd.end(), small.back()));
-		item = odd;
-		cycling({small.back()});
-		pair_last(small.back());
-	}
-	return {target, item, expect};
+// The classes of t by their smaller members: the divisors d of t with
+// 2 <= d, d * d <= t and t / d <= top.
+std::vector<long long> classes(long long t)
+{
+	std::vector<long long> d;
+	for (long long x = 2; x * x <= t; x++)
+		if (t % x == 0 && t / x <= top)
+			d.push_back(x);
+	return d;
 }
 
-// The figures of one program on one input; runs is 0 where it was not run.
-struct Figure { int runs = 0; double seconds = 0, kib = 0; };
-using Figures = std::map<std::tuple<std::string, std::string, std::size_t>, Figure>; // by case, program, count
+// The bound's input: the smaller member of each class of t once, in
+// ascending order, then heavy over and over to fill the count.  No class
+// pairs, so the search takes every round, and a round sweeps every item
+// from the first live one, retired or not: where heavy's first item
+// stands makes no difference.
+Input bound(long long t, std::size_t n, long long heavy)
+{
+	std::vector<long long> item = classes(t);
+	item.resize(n, heavy);
+	return {t, item, ""};
+}
 
-// The command line, the program names and the counts of the sweep.
-struct Bench {
-	std::string dir, measure;
-	int runs;
-	std::vector<std::string> program, name;
-	std::vector<std::size_t> count;
+// The cases: the table shows them all at the count limit, the sweep those swept.
+const struct Case { const char *name, *what; bool swept; } cases[] = {
+	{"random", "random items, none dividing the target", true},
+	{"pair-last", "random items, 3 and its partner last", false},
+	{"cycle", "2 4 8 16 cycling, target 2^30", true},
+	{"cycling", "the 798 classes' smaller members cycling", true},
+	{"bound", "the bound's input, 3 heavy", true},
+	{"bound-long", "the bound's input, 45360 heavy", false},
+	{"bound-232792560", "the bound's input for 232792560, 2 heavy", false},
 };
-// One input to time: the case, the count, the file and the expected output.
-struct Job { std::string kind; std::size_t n; std::string path, expect; };
 
-// Generate every input: each case at the count limit, swept ones at every count.
-std::vector<Job> generate(const Bench& b)
+Input generate(const std::string& name, std::size_t n)
 {
-	std::vector<Job> jobs;
-	for (const Case& c : cases)
-		for (std::size_t n : b.count)
-			if (n == limit || c.swept) {
-				std::string path = b.dir + "/" + c.kind + "-" + std::to_string(n) + ".in";
-				pattern::Input in = generate(c, n);
-				std::ofstream f(path);
-				if (!pattern::write(f, in).flush())
-					fail("cannot write " + path);
-				jobs.push_back({c.kind, n, path, in.expect});
-			}
-	return jobs;
+	if (name == "bound")
+		return bound(target, n, 3);
+	if (name == "bound-long")
+		return bound(target, n, 45360);
+	if (name == "bound-232792560")
+		return bound(232792560, n, 2);
+	Input in{name == "cycle" ? 1LL << 30 : target, {}, ""};
+	std::vector<long long> cycled = name == "cycle" ? std::vector<long long>{2, 4, 8, 16} : classes(target);
+	std::mt19937_64 rng(n);
+	std::uniform_int_distribution<long long> any(2, top);
+	while (in.item.size() < n)
+		if (name == "cycle" || name == "cycling")
+			in.item.push_back(cycled[in.item.size() % cycled.size()]);
+		else if (long long v = any(rng); target % v != 0)
+			in.item.push_back(v);
+	if (name == "pair-last") {
+		in.item.end()[-2] = 3;
+		in.item.back() = target / 3;
+		in.expect = "3 " + std::to_string(target / 3);
+	}
+	return in;
 }
 
-// Run a program once through the launcher on the job's input, and check
-// what it writes: the floors nothing, the finders the expected pair.
-Figure run(const Bench& b, std::size_t p, const Job& job)
+void write(const Input& in, const std::string& path)
 {
-	std::string figures = job.path + ".figures";
-	FILE* pipe = popen((b.measure + " " + b.program[p] + " <" + job.path + " 2>" + figures).c_str(), "r");
-	char buf[256];
-	std::string out(buf, pipe ? std::fread(buf, 1, sizeof buf, pipe) : 0);
-	bool ok = pipe && pclose(pipe) == 0;
-	Figure s{1, 0, 0};
-	if (!(std::ifstream(figures) >> s.seconds >> s.kib) || !ok)
-		fail(b.name[p] + " failed on " + job.path);
-	std::remove(figures.c_str());
-	if (out != (p < PLAIN ? "" : job.expect))
-		fail(b.name[p] + " wrote [" + out + "] on " + job.path + ", not [" + job.expect + "]");
-	return s;
+	std::ofstream file;
+	if (path != "-")
+		file.open(path);
+	std::ostream& out = path == "-" ? std::cout : file;
+	out << in.target << ' ' << in.item.size() << '\n';
+	for (long long v : in.item)
+		out << v << '\n';
+	if (!out.flush())
+		fail("cannot write " + path);
 }
 
-// Time every program on every input, in interleaved rounds.  The plain scan
+std::string slurp(const std::string& path)
+{
+	std::ostringstream s;
+	s << std::ifstream(path).rdbuf();
+	return s.str();
+}
+
+struct Figure { double seconds = 0, kib = 0, ratio = 0; int runs = 0; };
+
+// One run of program on the input at path, through GNU time, timed here
+// from spawn to exit; what it writes must be expect.
+Figure run(const std::string& dir, const std::string& program, const std::string& path, const std::string& expect)
+{
+	std::string out = dir + "/out", peak = dir + "/peak";
+	posix_spawn_file_actions_t io;
+	posix_spawn_file_actions_init(&io);
+	posix_spawn_file_actions_addopen(&io, 0, path.c_str(), O_RDONLY, 0);
+	posix_spawn_file_actions_addopen(&io, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+	const char* argv[] = {"/usr/bin/time", "-f", "%M", "-o", peak.c_str(), program.c_str(), nullptr};
+	auto start = std::chrono::steady_clock::now();
+	pid_t pid = 0;
+	int status = 0;
+	bool ok = posix_spawn(&pid, argv[0], &io, nullptr, const_cast<char**>(argv), environ) == 0 &&
+	          waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+	double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+	posix_spawn_file_actions_destroy(&io);
+	if (!ok)
+		fail(program + " failed on " + path);
+	if (std::string got = slurp(out); got != expect)
+		fail(program + " wrote [" + got + "] on " + path + ", not [" + expect + "]");
+	return {seconds, std::atof(slurp(peak).c_str()), 0, 1};
+}
+
+double median(std::vector<double> v)
+{
+	std::sort(v.begin(), v.end());
+	return v.empty() ? NAN : v[v.size() / 2];
+}
+
+enum { FLOOR, PLAIN, PAIR, BASELINE, PROGRAMS };
+using Figures = std::map<std::pair<std::string, std::size_t>, std::vector<Figure>>; // by case and count, a program each
+
+// Time every program on every case, in interleaved rounds.  The plain scan
 // is quadratic and steady, so it runs once: at the count limit on random
-// items only (elsewhere it says nothing new), and in the sweep while its
-// next run, grown as the square of the count, should stay in the budget.
-Figures time(const Bench& b, const std::vector<Job>& jobs)
+// items, and in the sweep while its next run should stay in the budget.
+// The ratio to the floor is the median of each round's.
+Figures time(const std::string& dir, int runs, char** program, const std::vector<std::size_t>& counts)
 {
-	// A floor must load nothing that product-pair does not: it would pay
-	// a start-up cost that product-pair does not, and flatter every ratio.
-	auto libraries = [](const std::string& program) { // as ldd names them
-		std::vector<std::string> lib;
-		FILE* p = popen(("ldd " + program).c_str(), "r");
-		for (char name[4096]; p && std::fscanf(p, " %4095s%*[^\n]", name) == 1;)
-			lib.push_back(name);
-		if (p)
-			pclose(p);
-		return lib;
-	};
-	std::vector<std::string> own = libraries(b.program[PAIR]);
-	for (std::size_t p : {FLOOR, STORE})
-		for (const std::string& lib : libraries(b.program[p]))
-			if (std::find(own.begin(), own.end(), lib) == own.end())
-				fail(b.name[p] + " loads " + lib + ", and product-pair does not");
-	auto median = [](std::vector<Figure> v, double Figure::*of) {
-		std::sort(v.begin(), v.end(), [of](const Figure& x, const Figure& y) { return x.*of < y.*of; });
-		return v[v.size() / 2].*of;
-	};
 	Figures fig;
-	double plain = 0;
-	for (std::size_t j = 0; j < jobs.size(); j++) {
-		const Job& job = jobs[j];
-		bool first = j == 0 || jobs[j - 1].kind != job.kind;
-		double next = first ? 0 : plain * std::pow(static_cast<double>(job.n) / static_cast<double>(jobs[j - 1].n), 2);
-		bool once = job.n == limit ? job.kind == "random" : next < plain_budget;
-		std::vector<std::vector<Figure>> runs(PROGRAMS);
-		for (int r = 0; r < b.runs; r++)
+	for (const Case& c : cases) {
+		double plain = 0;
+		for (std::size_t k = 0; k < counts.size(); k++) {
+			std::size_t n = counts[k];
+			if (n != limit && !c.swept)
+				continue;
+			Input in = generate(c.name, n);
+			std::string path = dir + "/" + c.name + ".in";
+			write(in, path);
+			bool once = n == limit ? c.name == std::string("random")
+			                       : k == 0 || plain * std::pow(double(n) / double(counts[k - 1]), 2) < budget;
+			std::vector<std::vector<double>> s(PROGRAMS), kib(PROGRAMS), ratio(PROGRAMS);
+			for (int r = 0; r < runs; r++) {
+				Figure floor{};
+				for (std::size_t p = 0; p < PROGRAMS; p++)
+					if (p != PLAIN || (once && r == 0)) {
+						Figure f = run(dir, program[p], path, p == FLOOR ? "" : in.expect);
+						floor = p == FLOOR ? f : floor;
+						s[p].push_back(f.seconds);
+						kib[p].push_back(f.kib);
+						ratio[p].push_back(f.seconds / floor.seconds);
+					}
+			}
+			plain = once ? s[PLAIN][0] : HUGE_VAL;
 			for (std::size_t p = 0; p < PROGRAMS; p++)
-				if (p != PLAIN || (once && r == 0))
-					runs[p].push_back(run(b, p, job));
-		for (std::size_t p = 0; p < PROGRAMS; p++)
-			if (!runs[p].empty())
-				fig[{job.kind, b.name[p], job.n}] = {static_cast<int>(runs[p].size()),
-				                                      median(runs[p], &Figure::seconds), median(runs[p], &Figure::kib)};
-		plain = runs[PLAIN].empty() ? HUGE_VAL : runs[PLAIN][0].seconds;
-		std::remove(job.path.c_str());
+				fig[{c.name, n}].push_back({median(s[p]), median(kib[p]), median(ratio[p]), int(s[p].size())});
+			std::remove(path.c_str());
+		}
 	}
 	return fig;
 }
 
-// The slope of log seconds against log count over the three largest counts
-// run (lower, start-up flattens every curve).  They are consecutive, evenly
-// spaced on a log scale, so the least-squares slope is the end points'.
-double slope(const Bench& b, Figures& fig, const std::string& kind, const std::string& name)
+void report(const std::string& dir, int runs, char** program, const std::vector<std::size_t>& counts, Figures& fig)
 {
-	std::vector<std::pair<double, double>> xy;
-	for (auto n = b.count.rbegin(); n != b.count.rend() && xy.size() < 3; n++)
-		if (Figure f = fig[{kind, name, *n}]; f.runs)
-			xy.emplace_back(std::log(static_cast<double>(*n)), std::log(f.seconds));
-	return xy.size() < 2 ? NAN : (xy.front().second - xy.back().second) / (xy.front().first - xy.back().first);
-}
-
-// Report: the table at the count limit, the sweep, and the CSV.
-void report(const Bench& b, Figures& fig)
-{
-	std::printf("At the count limit of %zu, median of %d runs.  floor: read-only scanf; reference: the plain double\n"
-	            "scan, one run, on random items only.  Goals: product-pair-baseline at most 1.3 times product-pair;\n"
-	            "product-pair's peak memory at most 1024 KiB above the floor.\n", limit, b.runs);
+	std::vector<std::string> name;
+	for (std::size_t p = 0; p < PROGRAMS; p++)
+		name.push_back(std::string(program[p]).substr(std::string(program[p]).find_last_of('/') + 1));
+	std::printf("At the count limit of %zu: medians of %d interleaved rounds; / floor is the median of each round's\n"
+	            "ratio of wall times to read-only's.  reference, the plain scan, runs once, on random items only.\n",
+	            limit, runs);
 	for (const Case& c : cases) {
-		auto at = [&](std::size_t p) { return fig[{c.kind, b.name[p], limit}]; };
-		std::printf("\n%s (%s)\n  %-22s %9s %8s %15s %9s %13s\n", c.what, c.kind, "program", "seconds", "/ floor",
-		            "/ product-pair", "peak KiB", "above floor");
+		const std::vector<Figure>& f = fig[{c.name, limit}];
+		std::printf("\n%s: %s\n  %-22s %9s %8s %9s %12s\n", c.name, c.what, "program", "seconds", "/ floor",
+		            "peak KiB", "above floor");
 		for (std::size_t p = 0; p < PROGRAMS; p++)
-			if (Figure f = at(p); f.runs)
-				std::printf("  %-22s %9.4f %8.2f %15.2f %9.0f %13.0f\n", b.name[p].c_str(), f.seconds,
-				            f.seconds / at(FLOOR).seconds, f.seconds / at(PAIR).seconds, f.kib, f.kib - at(FLOOR).kib);
+			if (f[p].runs)
+				std::printf("  %-22s %9.4f %8.3f %9.0f %12.0f\n", name[p].c_str(), f[p].seconds, f[p].ratio,
+				            f[p].kib, f[p].kib - f[FLOOR].kib);
 	}
-
-	std::printf("\nSweep: seconds (median of %d runs; the plain scan once, while under %.0f s)\n", b.runs,
-	            plain_budget);
-	for (const Case& c : cases)
-		if (c.swept) {
-			std::printf("\n%-22s", c.kind);
-			for (std::size_t n : b.count)
-				std::printf(" %8zu", n);
-			std::printf("    slope (top 3)\n");
-			for (const std::string& name : b.name) {
-				std::printf("%-22s", name.c_str());
-				for (std::size_t n : b.count)
-					if (Figure f = fig[{c.kind, name, n}]; f.runs)
-						std::printf(" %8.4f", f.seconds);
-					else
-						std::printf(" %8s", "-");
-				std::printf("    %.2f\n", slope(b, fig, c.kind, name));
-			}
+	std::printf("\nSweep: seconds, medians of %d rounds (the plain scan once, while under %.0f s)\n", runs, budget);
+	for (const Case& c : cases) {
+		if (!c.swept)
+			continue;
+		std::printf("\n%-22s", c.name);
+		for (std::size_t n : counts)
+			std::printf(" %8zu", n);
+		for (std::size_t p = 0; p < PROGRAMS; p++) {
+			std::printf("\n%-22s", name[p].c_str());
+			for (std::size_t n : counts)
+				if (Figure f = fig[{c.name, n}][p]; f.runs)
+					std::printf(" %8.4f", f.seconds);
+				else
+					std::printf(" %8s", "-");
 		}
-
-	std::ofstream out(b.dir + "/bench.csv");
-	out << "case,program,count,runs,seconds,peak_kib\n";
+		std::printf("\n");
+	}
+	std::ofstream out(dir + "/bench.csv");
+	out << "case,program,count,runs,seconds,ratio,peak_kib\n";
 	for (const auto& [at, f] : fig)
-		if (f.runs)
-			out << std::get<0>(at) << ',' << std::get<1>(at) << ',' << std::get<2>(at) << ',' << f.runs << ','
-			    << f.seconds << ',' << f.kib << '\n';
+		for (std::size_t p = 0; p < PROGRAMS; p++)
+			if (f[p].runs)
+				out << at.first << ',' << name[p] << ',' << at.second << ',' << f[p].runs << ',' << f[p].seconds
+				    << ',' << f[p].ratio << ',' << f[p].kib << '\n';
 	if (!out.flush())
-		fail("cannot write " + b.dir + "/bench.csv");
-	std::printf("\nFigures in %s/bench.csv\n", b.dir.c_str());
-}
-
-// The command line, checked, and the sweep: 8 counts from 1000 to the
-// count limit, evenly spaced on a log scale.
-Bench arguments(int argc, char** argv)
-{
-	if (argc != 4 + PROGRAMS)
-		fail("usage: bench DIR RUNS MEASURE READ-ONLY READ-STORE PLAIN PRODUCT-PAIR BASELINE");
-	Bench b{argv[1], argv[3], std::max(1, std::atoi(argv[2])), {argv + 4, argv + argc}, {}, {}};
-	for (const std::string& p : b.program)
-		b.name.push_back(p.substr(p.find_last_of('/') + 1));
-	for (int k = 0; k < 8; k++)
-		b.count.push_back(static_cast<std::size_t>(std::llround(1000 * std::pow(200.0, k / 7.0))));
-	return b;
+		fail("cannot write " + dir + "/bench.csv");
+	std::printf("\nFigures in %s/bench.csv\n", dir.c_str());
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-	const Bench b = arguments(argc, argv);
-	std::vector<Job> jobs = generate(b);
-	Figures fig = time(b, jobs);
-	report(b, fig);
+	std::string mode = argc > 1 ? argv[1] : "";
+	if (mode == "--bound" && (argc == 4 || argc == 5)) {
+		long long t = std::atoll(argv[2]), n = std::atoll(argv[3]);
+		std::vector<long long> v = classes(t);
+		long long heavy = argc == 5 ? std::atoll(argv[4]) : v.empty() ? 0 : v[0];
+		if (t < 1 || t > 2147483647 || n < 1 || n > 200000 || std::find(v.begin(), v.end(), heavy) == v.end() ||
+		    heavy * heavy == t)
+			fail("--bound: a target in 1..2147483647, a count in 1..200000, a heavy class of the target not its root");
+		write(bound(t, std::size_t(n), heavy), "-");
+	} else if (mode == "--write" && (argc == 3 || argc == 4)) {
+		std::size_t n = argc == 4 ? std::size_t(std::atoll(argv[3])) : limit;
+		for (const Case& c : cases)
+			write(generate(c.name, n), std::string(argv[2]) + "/" + c.name + ".in");
+	} else if (argc == 3 + PROGRAMS) {
+		// The sweep: 8 counts from 1000 to the count limit, evenly spaced on a log scale.
+		std::vector<std::size_t> counts;
+		for (int k = 0; k < 8; k++)
+			counts.push_back(std::size_t(std::llround(1000 * std::pow(200.0, k / 7.0))));
+		int runs = std::max(1, std::atoi(argv[2]));
+		Figures fig = time(argv[1], runs, argv + 3, counts);
+		report(argv[1], runs, argv + 3, counts, fig);
+	} else {
+		fail("usage: bench DIR RUNS READ-ONLY REFERENCE PRODUCT-PAIR BASELINE\n"
+		     "       bench --write DIR [COUNT]\n"
+		     "       bench --bound TARGET COUNT [HEAVY]");
+	}
 }

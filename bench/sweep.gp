@@ -15,16 +15,16 @@ set xlabel "count"
 set ylabel "seconds"
 set multiplot layout 2,2 title note
 
-cases = "random cycle divisors-cycling worst"
-titles = "'random items, no pair' 'items cycling 2 4 8 16' '799 small divisors, cycling' 'derived worst, no pair'"
-programs = "read-only read-store reference product-pair product-pair-baseline"
-labels = "'floor (read-only)' 'read and store' 'plain scan' 'product-pair' 'product-pair, baseline clone'"
-styles = "1 3 7 2 4"
+cases = "random cycle cycling bound"
+titles = "'random items, no pair' '2 4 8 16 cycling, target 2^{30}' 'the 798 classes cycling' \"the bound's input, 3 heavy\""
+programs = "read-only reference product-pair product-pair-baseline"
+labels = "'floor (read-only)' 'plain scan (reference)' 'product-pair' 'product-pair, baseline clone'"
+styles = "1 7 2 4"
 
 pick(c, p) = (strcol(1) eq word(cases, c) && strcol(2) eq word(programs, p)) ? column(5) : 1/0
 do for [c = 1:4] {
 	set title word(titles, c)
-	plot for [p = 1:5] csv using 3:(pick(c, p)) with linespoints \
+	plot for [p = 1:4] csv using 3:(pick(c, p)) with linespoints \
 		linecolor int(word(styles, p)) pointtype p title (c == 1 ? word(labels, p) : "")
 }
 unset multiplot
