@@ -18,9 +18,10 @@
 #define UNROLLED
 #endif
 
-// One binary for every x86-64: GCC clones main for each SIMD level, and the
-// loader picks the widest clone that the processor runs.  Other compilers and other processors build
-// the plain code, and so does a build that defines BASELINE_ONLY.
+// One binary for every x86-64: GCC clones main for each SIMD level, and
+// the loader picks the widest clone that the processor runs.  Other
+// compilers and processors build the plain code, and so does a build that
+// defines BASELINE_ONLY.
 #if defined(__x86_64__) && !defined(__clang__) && !defined(BASELINE_ONLY)
 __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "arch=x86-64-v2", "default")))
 #endif
@@ -124,7 +125,8 @@ int main()
 	// makes at most 3 m batch tests and m slot look-ups, whatever the
 	// order of the items; a test compares a class with all K slots at
 	// once, 8 to 32 a vector instruction.  K is the smallest multiple of
-	// 16 for which 3 rounds suffice: fewer rounds would need twice K.
+	// 16 for which 3 rounds suffice; 2 rounds would need K = 400, and such
+	// a batch costs more a test than the round it saves.
 	const int K = 272;
 	const int none = 0xffff;    // no class: the slots of the batch left empty
 	unsigned short cls[K];      // the batch's classes
