@@ -3,15 +3,14 @@
 // own main, compiled here once for each SIMD level: the plain code, then
 // x86-64-v2, v3 and v4 wherever the processor runs them.  Any difference
 // in output or exit status, or a word on standard error, aborts, and the
-// abort prints the input as a line for tests/product-pair.cases.
-//
-// Built in two modes: raw, where the fuzz bytes are the input, and, with
-// STRUCTURED defined, where they drive the harness's generators in place
-// of its random engine.
+// abort prints the input as a line for tests/product-pair.cases.  The fuzz
+// bytes are the input, or, with STRUCTURED defined, drive the harness's
+// generators in place of its random engine.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 
 #define main reference_main
 #include "reference.cpp"
@@ -68,57 +67,26 @@ struct Bytes {
 	}
 };
 
-struct Outcome {
-	int status;
-	std::string out, err;
-};
-
 // Run one program's main with input as standard input, and capture its
 // standard output and standard error.
-Outcome call(int (*program)(), const std::string& input)
+Result call(int (*program)(), const std::string& input)
 {
 	char *out = nullptr, *err = nullptr;
 	std::size_t out_size = 0, err_size = 0;
-	FILE* saved[3] = {stdin, stdout, stderr};
+	const auto saved = std::tuple(stdin, stdout, stderr);
 	stdin = fmemopen(const_cast<char*>(input.data()), input.size(), "r");
 	stdout = open_memstream(&out, &out_size);
 	stderr = open_memstream(&err, &err_size);
 	if (!stdin || !stdout || !stderr)
 		std::abort();
-	int status = program();
-	std::fclose(stdin);
-	std::fclose(stdout);
-	std::fclose(stderr);
-	stdin = saved[0];
-	stdout = saved[1];
-	stderr = saved[2];
-	Outcome o = {status, std::string(out, out_size), std::string(err, err_size)};
+	const int status = program();
+	for (FILE* f : {stdin, stdout, stderr})
+		std::fclose(f);
+	std::tie(stdin, stdout, stderr) = saved;
+	const Result r = {status, false, std::string(out, out_size), std::string(err, err_size)};
 	std::free(out);
 	std::free(err);
-	return o;
-}
-
-// The input as a case line's input field: a line end, a tab, a "|", a
-// blank at either end and any byte outside printable ASCII as an escape.
-std::string escaped(const std::string& input)
-{
-	std::string s;
-	for (std::size_t k = 0; k < input.size(); k++) {
-		unsigned char c = static_cast<unsigned char>(input[k]);
-		char hex[8];
-		std::snprintf(hex, sizeof hex, "\\x%02x", c);
-		if (c == '\n')
-			s += "\\n";
-		else if (c == '\t')
-			s += "\\t";
-		else if (c == '|')
-			s += "\\p";
-		else if (c == ' ' && (k == 0 || k + 1 == input.size()))
-			s += "\\s";
-		else
-			s += c == '\\' || c < ' ' || c > '~' ? hex : std::string(1, static_cast<char>(c));
-	}
-	return s;
+	return r;
 }
 
 } // namespace
@@ -127,17 +95,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
 #ifdef STRUCTURED
 	Bytes bytes = {data, size};
-	std::string input = small_input(bytes);
+	const std::string input = small_input(bytes);
 #else
-	std::string input(reinterpret_cast<const char*>(data), size);
+	const std::string input(reinterpret_cast<const char*>(data), size);
 #endif
-	struct Level {
-		const char* name;
-		int (*program)();
-		bool runs;
-	};
 	// What the processor runs is asked once, not on every input.
-	static const Level levels[] = {
+	static const struct { const char* name; int (*program)(); bool runs; } levels[] = {
 		{"plain", product_pair, true},
 #if defined(__x86_64__)
 		{"x86-64-v2", product_pair_v2, __builtin_cpu_supports("sse4.2") && __builtin_cpu_supports("popcnt")},
@@ -147,17 +110,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 		                                   __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512dq")},
 #endif
 	};
-	Outcome want = call(reference_main, input);
-	for (const Level& level : levels) {
+	const Result want = call(reference_main, input);
+	for (const auto& level : levels) {
 		if (!level.runs)
 			continue;
-		Outcome got = call(level.program, input);
+		const Result got = call(level.program, input);
 		if (got.status != want.status || got.out != want.out || !got.err.empty()) {
 			std::fprintf(stderr,
 			             "product-pair (%s) wrote [%s] with status %d and error [%s]; the reference wrote [%s]\n"
 			             "case line: fuzz/finding | %s | %s\n",
 			             level.name, got.out.c_str(), got.status, got.err.c_str(), want.out.c_str(),
-			             escaped(input).c_str(), want.out.c_str());
+			             shown(input).c_str(), want.out.c_str());
 			std::abort();
 		}
 	}
