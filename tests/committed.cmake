@@ -1,7 +1,6 @@
-# Clone the checkout SOURCE into BUILD/committed-test and check that
-# package/committed.cmake, the release's first check, passes the clone as
-# it is and with a new file, and refuses it with a tracked file changed,
-# staged or not.
+# package/committed.cmake, the release's first check, must pass a clone of
+# SOURCE as it is and with a new file, and refuse it with a tracked file
+# changed, staged or not.
 cmake_minimum_required(VERSION 3.25)
 
 set(clone ${BUILD}/committed-test)

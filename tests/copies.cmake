@@ -1,8 +1,7 @@
-# Export HEAD of the checkout SOURCE with git archive, a tree with neither
-# .git nor MANIFEST, into BUILD/copies-test, then configure, build and test
-# it there: every test must pass or be skipped with its one line.  The
-# cases' second runs under valgrind are left out, for a copy changes
-# nothing in them.  The export itself must refuse to make an archive.
+# The suite in a git archive export of HEAD of SOURCE, a tree with neither
+# .git nor MANIFEST, built in BUILD/copies-test: every test passes or is
+# skipped with its line, but valgrind's, which a copy changes nothing in.
+# The export itself must refuse to make a source archive.
 cmake_minimum_required(VERSION 3.25)
 
 set(dir ${BUILD}/copies-test)
@@ -17,12 +16,10 @@ execute_process(COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${dir}/build -j 2 -LE 
 if(NOT rc EQUAL 0)
 	message(FATAL_ERROR "the suite fails in a git archive export of HEAD, in ${dir}:\n${out}")
 endif()
-# The skipped tests, each with its line.
 string(REGEX MATCHALL "[^\n]*Skipped[^\n]*|\nskipped:[^\n]*" skipped "${out}")
 list(JOIN skipped "\n" skipped)
 message(NOTICE "the suite passes in a git archive export of HEAD\n${skipped}")
 
-# The export has no list of its files to archive, and says so.
 execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE=${dir}/source -DVERSION=0 -DOUT=${dir}/archive
 	-P ${dir}/source/package/archive.cmake RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(rc EQUAL 0 OR NOT err MATCHES "no file list")

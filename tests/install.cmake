@@ -1,19 +1,13 @@
-# Install the build in BUILD into a fresh prefix, check that the programs,
-# their manual pages and the licence land where a user looks for them, and
-# run each installed program on one example, under EMULATOR if set.  With
-# READELF set, also check that both programs are built hardened, printf
-# fortified too when COMPILER is GNU (clang does not fortify it in C++),
-# and, in a native build, that `--strip` drops the symbol table.  With MAN
-# set, check that man finds an installed page just as the README says.
+# Install BUILD into a fresh prefix: the files where a user looks for them,
+# each program on one example (under EMULATOR if set), and man finding a
+# page as the README says (with MAN set).  With READELF set: the programs'
+# hardening, printf fortified too when COMPILER is GNU, product-pair's
+# needs, and in a native build that `--strip` drops the symbol table.
 cmake_minimum_required(VERSION 3.25)
 
 set(prefix ${BUILD}/install-test)
 file(REMOVE_RECURSE ${prefix})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix}
-	OUTPUT_QUIET RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-	message(FATAL_ERROR "cmake --install failed: ${rc}")
-endif()
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix} OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
 foreach(file bin/product-pair bin/square-print share/man/man1/product-pair.1.gz share/man/man1/square-print.1.gz
 		share/doc/product-pair-tools/copyright share/doc/product-pair-tools/changelog.gz)
 	if(NOT EXISTS ${prefix}/${file})
@@ -23,14 +17,13 @@ endforeach()
 
 file(WRITE ${prefix}/example.in "12 4 6 2 3 4\n")
 separate_arguments(emulator UNIX_COMMAND "${EMULATOR}")
-foreach(run "product-pair|2 6" "square-print|4")
-	string(REPLACE "|" ";" run "${run}")
-	list(GET run 0 program)
-	list(GET run 1 want)
+set(want-product-pair "2 6")
+set(want-square-print 4)
+foreach(program product-pair square-print)
 	execute_process(COMMAND ${emulator} ${prefix}/bin/${program} INPUT_FILE ${prefix}/example.in
 		OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-	if(NOT "${out}" STREQUAL "${want}" OR NOT "${err}" STREQUAL "" OR NOT rc EQUAL 0)
-		message(FATAL_ERROR "installed ${program}: [${out}] [${err}] ${rc}, expected [${want}]")
+	if(NOT out STREQUAL want-${program} OR NOT err STREQUAL "" OR NOT rc EQUAL 0)
+		message(FATAL_ERROR "installed ${program}: [${out}] [${err}] ${rc}, expected [${want-${program}}]")
 	endif()
 endforeach()
 
@@ -49,33 +42,30 @@ else()
 	message("no man: where man finds the pages is not checked")
 endif()
 
-# Hardening, read off the ELF headers, dynamic sections and symbols: a
-# position-independent executable, read-only relocations bound at start-up,
-# fortified printf, and in product-pair, which has buffers on its stack,
-# the stack protector; and product-pair needs the C library alone.
+# Read off the ELF headers, dynamic sections and symbols: a
+# position-independent executable with read-only relocations bound at
+# start-up, fortified printf, the stack protector where there are buffers
+# on the stack (product-pair's), and product-pair needing the C library alone.
 if(READELF)
-	execute_process(COMMAND ${READELF} -d ${prefix}/bin/product-pair OUTPUT_VARIABLE dynamic)
-	# The C library's own dynamic loader, which aarch64's stack guard needs,
-	# counts as the C library.
-	string(REGEX MATCHALL "NEEDED[^\n]*" needed "${dynamic}")
-	list(FILTER needed EXCLUDE REGEX "\\[ld-linux[^]]*\\]$")
-	if(NOT needed MATCHES "^NEEDED[^;]*\\[libc\\.so\\.6\\]$")
-		message(FATAL_ERROR "installed product-pair needs more than libc.so.6: ${needed}")
+	set(marks "Type: +DYN" GNU_RELRO BIND_NOW "FLAGS_1.*PIE")
+	if(COMPILER STREQUAL GNU)
+		list(APPEND marks __printf_chk)
 	endif()
+	set(marks-product-pair __stack_chk_fail)
 	foreach(program product-pair square-print)
 		execute_process(COMMAND ${READELF} -hldW --dyn-syms ${prefix}/bin/${program} OUTPUT_VARIABLE elf)
-		set(want "Type: +DYN" "GNU_RELRO" "BIND_NOW" "FLAGS_1.*PIE")
-		if(COMPILER STREQUAL GNU)
-			list(APPEND want "__printf_chk")
-		endif()
-		if(program STREQUAL product-pair)
-			list(APPEND want "__stack_chk_fail")
-		endif()
-		foreach(mark IN LISTS want)
+		foreach(mark IN LISTS marks marks-${program})
 			if(NOT elf MATCHES "${mark}")
 				message(FATAL_ERROR "installed ${program} is not hardened: no ${mark}")
 			endif()
 		endforeach()
+		# The C library's own dynamic loader, which aarch64's stack guard needs,
+		# counts as the C library.
+		string(REGEX MATCHALL "NEEDED[^\n]*" needed "${elf}")
+		list(FILTER needed EXCLUDE REGEX "\\[ld-linux[^]]*\\]$")
+		if(program STREQUAL product-pair AND NOT needed MATCHES "^NEEDED[^;]*\\[libc\\.so\\.6\\]$")
+			message(FATAL_ERROR "installed product-pair needs more than libc.so.6: ${needed}")
+		endif()
 	endforeach()
 endif()
 

@@ -1,7 +1,6 @@
-# Check that one version stands everywhere: VERSION, the project's, is the
-# version of the newest entry of SOURCE's changelog as DPKG_PARSECHANGELOG
-# reads it, of both manual pages that BUILD made, and, with DPKG_DEB set,
-# of the Debian package made from BUILD.
+# VERSION, the project's, must be the version of the newest entry of
+# SOURCE's changelog as DPKG_PARSECHANGELOG reads it, of both manual pages
+# in BUILD and, with DPKG_DEB set, of the Debian package made from BUILD.
 cmake_minimum_required(VERSION 3.25)
 
 execute_process(COMMAND ${DPKG_PARSECHANGELOG} -l ${SOURCE}/package/changelog -SVersion
@@ -23,10 +22,9 @@ if(DPKG_DEB)
 	list(APPEND found "package: ${version}")
 endif()
 
-foreach(one IN LISTS found)
-	string(REGEX REPLACE "^[^:]*: " "" version "${one}")
-	if(NOT version STREQUAL VERSION)
-		list(JOIN found "\n" found)
-		message(FATAL_ERROR "not all are the project's version, ${VERSION}:\n${found}")
-	endif()
-endforeach()
+list(TRANSFORM found REPLACE "^[^:]*: " "" OUTPUT_VARIABLE versions)
+list(REMOVE_DUPLICATES versions)
+if(NOT versions STREQUAL VERSION)
+	list(JOIN found "\n" found)
+	message(FATAL_ERROR "not all are the project's version, ${VERSION}:\n${found}")
+endif()
