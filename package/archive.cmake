@@ -1,13 +1,10 @@
 # Write OUT/product-pair-tools-VERSION.tar.gz, the source in SOURCE under
-# product-pair-tools-VERSION/, staged in OUT, which is emptied first.  In
-# a git checkout it holds the files that git tracks, as they stand, but
-# git's own .gitignore, and MANIFEST, their list; unpacked, it holds the
-# files of its MANIFEST, so that it makes the same archive again.  Any
-# other tree (a git archive export, a plain copy) has no list of its files
-# to prove, and is refused with one line.  The
-# same files make the same bytes: names sorted, owner 0/0, modes from the
-# executable bit alone, every time stamp SOURCE_DATE_EPOCH (when unset,
-# the changelog's, as for the package) and gzip -n.
+# product-pair-tools-VERSION/, staged in OUT, which is emptied first: in a
+# git checkout the tracked files as they stand, but .gitignore, listed in a
+# MANIFEST; unpacked, the files of that MANIFEST, for the same archive
+# again.  Any other tree has no list to prove: refused, with one line.  Names
+# sorted, owner 0/0, modes from the executable bit, time stamps
+# SOURCE_DATE_EPOCH (epoch.cmake) and gzip -n: the same files, the same bytes.
 cmake_minimum_required(VERSION 3.25)
 
 if(EXISTS ${SOURCE}/.git)
@@ -34,12 +31,10 @@ foreach(file IN LISTS files)
 	file(COPY ${SOURCE}/${file} DESTINATION ${dir})
 endforeach()
 
-set(CPACK_CHANGELOG ${SOURCE}/package/changelog)
 include(${SOURCE}/package/epoch.cmake)
 find_program(TAR tar REQUIRED)
 find_program(GZIP gzip REQUIRED)
-execute_process(
-	COMMAND ${TAR} --create --file=- --format=gnu --sort=name --owner=0 --group=0 --numeric-owner
+execute_process(COMMAND ${TAR} --create --file=- --format=gnu --sort=name --owner=0 --group=0 --numeric-owner
 		--mode=go-w,a+rX --mtime=@$ENV{SOURCE_DATE_EPOCH} ${name}
 	COMMAND ${GZIP} -9n
 	WORKING_DIRECTORY ${OUT} OUTPUT_FILE ${OUT}/${name}.tar.gz COMMAND_ERROR_IS_FATAL ANY)

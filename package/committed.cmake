@@ -1,7 +1,6 @@
 # Fail, with one line, when SOURCE is a git checkout whose tracked files
-# differ from its last commit, staged or not: a release takes the tracked
-# files as they stand, and must be of a commit.  Files that git does not
-# track are left out of the archive, and so do not count.
+# differ from its last commit, staged or not: a release takes them as they
+# stand, and must be of a commit.  Untracked files are never archived.
 cmake_minimum_required(VERSION 3.25)
 
 if(EXISTS ${SOURCE}/.git)

@@ -1,9 +1,8 @@
 # Write the release of VERSION into BUILD/release: the source archive of
-# SOURCE, the Debian package of the build in BUILD, and SHA256SUMS of both.
-# Nothing is written unless the tracked files are committed, the newest
-# changelog entry is released (not UNRELEASED) and the archive, unpacked
-# in an empty folder outside the source, makes the same archive again,
-# builds and passes the test workflow there on its own.
+# SOURCE, the Debian package of the build in BUILD, and SHA256SUMS of both;
+# nothing unless the tracked files are committed, the newest changelog
+# entry is released and the archive, unpacked outside the source, makes
+# the same archive again and passes the test workflow there on its own.
 cmake_minimum_required(VERSION 3.25)
 
 include(${SOURCE}/package/committed.cmake)
@@ -14,8 +13,7 @@ file(REMOVE_RECURSE ${work} ${release})
 execute_process(COMMAND dpkg-parsechangelog -l ${SOURCE}/package/changelog -SDistribution
 	OUTPUT_VARIABLE distribution OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 if(distribution STREQUAL UNRELEASED)
-	message(FATAL_ERROR "the newest entry of package/changelog is UNRELEASED: "
-		"name its distribution and date it first (tests/README.md)")
+	message(FATAL_ERROR "the newest entry of package/changelog is UNRELEASED: name its distribution and date it first (tests/README.md)")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE=${SOURCE} -DVERSION=${VERSION} -DOUT=${work}/archive
 	-P ${SOURCE}/package/archive.cmake COMMAND_ERROR_IS_FATAL ANY)
@@ -45,11 +43,7 @@ execute_process(COMMAND ${CMAKE_CPACK_COMMAND} -G DEB -B ${work}/package --confi
 file(GLOB deb ${work}/package/*.deb)
 file(COPY ${work}/archive/${name}.tar.gz ${deb} DESTINATION ${release})
 file(GLOB files RELATIVE ${release} ${release}/*)
-set(sums "")
-foreach(file IN LISTS files)
-	file(SHA256 ${release}/${file} sum)
-	string(APPEND sums "${sum}  ${file}\n")
-endforeach()
-file(WRITE ${release}/SHA256SUMS "${sums}")
+execute_process(COMMAND sha256sum ${files} WORKING_DIRECTORY ${release} OUTPUT_FILE ${release}/SHA256SUMS
+	COMMAND_ERROR_IS_FATAL ANY)
 list(JOIN files " " files)
 message(STATUS "Wrote ${release}: ${files} SHA256SUMS")
