@@ -224,11 +224,12 @@ template <class Random> std::string pool_input(Random& rng)
 	return joined(rng, word);
 }
 
-// The shape that meets the search's bound, at a small count: one member of
-// each class of a target with more classes than one round of the search
-// tests, each once in shuffled order, then the last of them over and over;
-// half the time the other member of one class after that class's first
-// item, so that it pairs, the class often at the edge of a round.
+// The shape that costs the search the most, at a small count: one member
+// of each class of a target with many classes, each once in shuffled
+// order, then the last of them over and over, often past the first turn
+// of 1024 items; half the time the other member of one class after that
+// class's first item, so that it pairs: the class often in the first,
+// second or last slot, or its partner first in the second turn.
 template <class Random> std::string bound_input(Random& rng)
 {
 	const long long t = one_of<long long>(rng, {232792560, 2095133040});
@@ -237,14 +238,15 @@ template <class Random> std::string bound_input(Random& rng)
 		if (t % d == 0 && t / d <= 999999999)
 			item.push_back(pick(rng, 0, 1) ? d : t / d);
 	std::shuffle(item.begin(), item.end(), rng);
-	if (pick(rng, 0, 2) == 0) // exactly one or two rounds' worth of classes
-		item.resize(std::min(item.size(), one_of<std::size_t>(rng, {272, 544})));
-	item.insert(item.end(), static_cast<std::size_t>(pick(rng, 0, 300)), item.back());
+	const std::size_t classes = item.size();
+	item.insert(item.end(), static_cast<std::size_t>(pick(rng, 0, 1300)), item.back());
 	if (pick(rng, 0, 1)) {
 		const std::size_t n = item.size();
-		const std::size_t a = pick(rng, 0, 3) ? std::min(one_of<std::size_t>(rng, {0, 271, 272, 543, 544}), n - 1)
-		                                      : below(rng, n);
-		item.insert(item.begin() + static_cast<std::ptrdiff_t>(a + 1 + below(rng, n - a)), t / item[a]);
+		const std::size_t a = pick(rng, 0, 2) ? one_of<std::size_t>(rng, {0, 1, classes - 1}) : below(rng, n);
+		std::size_t at = a + 1 + below(rng, n - a);
+		if (a < 1024 && n > 1024 && pick(rng, 0, 1))
+			at = 1024;
+		item.insert(item.begin() + static_cast<std::ptrdiff_t>(at), t / item[a]);
 	}
 	item.insert(item.begin(), {t, static_cast<long long>(item.size())});
 	return joined(rng, item);
