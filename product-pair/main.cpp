@@ -3,10 +3,11 @@
 // two different positions, whose product is the target: the smaller value,
 // one blank, the larger value, and no line end.  "First" is the order of
 // the plain double scan: the pair whose first item comes first and, of
-// those, whose second item comes first.  Input that breaks a rule, and a
-// search that finds nothing, end silently with status 0.  A read error and
-// a pair that cannot be written each end the run with a message and status
-// 1, so that no caller takes a failure for "no pair".
+// those, whose second item comes first.  Nothing after the last item is
+// read.  Input that breaks a rule, and a search that finds nothing, end
+// silently with status 0.  A read error and a pair that cannot be written
+// each end the run with a message and status 1, so that no caller takes a
+// failure for "no pair".
 #include <climits>
 #include <cstdio>
 
@@ -23,7 +24,7 @@ int main()
 	// outside 32 bits is out of range rather than wrapped.  The C library
 	// converts a numeral beyond 64 bits to the nearest 64-bit value, which
 	// is out of range too (C leaves that conversion undefined; the GNU C
-	// library, the one these programs are built with, defines it so).
+	// library, which these programs are built with, defines it so).
 	// `read` stays true while every value has converted.
 	long long target = 0, count = 0;
 	bool read = std::scanf("%lld", &target) == 1 && std::scanf("%lld", &count) == 1;
@@ -33,43 +34,50 @@ int main()
 	if (read && (count < 1 || count > 200000))
 		return 0;
 
-	// Every item is read and checked before anything is written.  `bad`
-	// records a value out of range: a target out of range is remembered,
-	// and t is then 1, which no item divides.
+	// Every item is read, even after a value out of range, so that the
+	// input is consumed up to the count and a later read error still
+	// fails the run.  `bad` records a value out of range: a target out of
+	// range is remembered, and t is then 1, which no item divides.
 	bool bad = target < 1 || target > INT_MAX;
 	int t = bad ? 1 : static_cast<int>(target);
 	int n = read ? static_cast<int>(count) : 0;
 
 	// Terms used from here on:
 	// - an item's partner is t divided by the item, when it divides t;
-	// - a class is an item and its partner, named by the smaller of the
-	//   two.  Two items pair, their product being t, exactly when they are
-	//   of one class and one is the other's partner.  A class is at most
-	//   46340, the square root of the largest target, so 16 bits hold it;
-	// - an item's side is 0 when it is the smaller value of its class and
-	//   1 when it is the larger.  The square root of t is its own partner:
-	//   its first copy has side 0 and every later copy side 1.  So two items
-	//   of one class pair exactly when their sides differ.
+	// - a class is a divisor c of t with c <= t / c.  An item is of class
+	//   c when it is c or t / c, and "the items of a class" are the items
+	//   of the input that are of it.  Two items match when their product
+	//   is t: exactly when they are of one class and one is the other's
+	//   partner.  A class is at most 46340, the square root of the largest
+	//   target, so 16 bits hold it;
+	// - an item's side is 0 when it is c and 1 when it is t / c.  The
+	//   square root of t is both: its first copy has side 0 and every later
+	//   copy side 1.  So an item matches the first item of its class
+	//   exactly when their sides differ.
 	//
-	// The answer is a class: among the classes that hold a pair, the one
-	// whose first item comes first.  Proof:
-	// - a class holds a pair exactly when one of its items has a side
-	//   other than its first item's, because that item pairs with the first;
-	// - the first pair starts at the first item f of its class, because
-	//   were f earlier, its side would differ from one of the pair's two
-	//   sides, and f with that item would be a pair that starts earlier;
-	// - a class that holds a pair has a pair starting at its first item,
-	//   so the first pair's class is the one whose first item comes first.
-	// The output is that class and its partner.
+	// The answer is a class: among the classes whose items hold a match,
+	// the one whose first item comes first.  Proof:
+	// - if the items of a class hold a match, a later item has a side other
+	//   than the first item f's: of two items that match, the sides differ,
+	//   or both are later copies of the root, of side 1, and f has side 0;
+	//   so f matches a later item of its class, and the converse holds too;
+	// - the first matching pair starts at the first item f of its class:
+	//   were f earlier, f would match one of the pair's two items, and that
+	//   pair would start earlier;
+	// - each class whose items hold a match has a matching pair that starts
+	//   at its first item, so the first matching pair is of the class, of
+	//   those, whose first item comes first;
+	// - every match of class c is the values c and t / c, so which second
+	//   item comes first does not change the output: c, then t / c.
 	//
 	// The search keeps the classes met so far in slots, in the order of
 	// their first items, each class in one slot.  There are at most 800
-	// classes, because a class is a pair of divisors of t, and no target
-	// below 2^31 has more than 1600 divisors (2095133040 has 1600, and no
-	// smaller number has more).  So K = 800 slots hold every class.  A
-	// slot's mark is 2 times (its place + 1) plus the side of its class's
-	// first item: never 0, smaller for an earlier slot, and the side in its
-	// lowest bit.
+	// classes, because each is a pair of divisors of t, and no number below
+	// 2^31 has more than 1600 divisors: 2095133040 has 1600, and the first
+	// number with more, 2205403200 (1680), is above 2^31.  So K = 800 slots
+	// hold every class.  A slot's mark is 2 times (its place + 1) plus the
+	// side of its class's first item: never 0, smaller for an earlier slot,
+	// and the side in its lowest bit.
 	const int K = 800;
 	const unsigned short none = 0xffff; // no class: the class of a free slot
 	unsigned short cls[K];              // each slot's class
@@ -79,34 +87,34 @@ int main()
 		mark[l] = 0;
 	}
 	int filled = 0;                  // the slots taken: the classes met so far
-	unsigned short best = USHRT_MAX; // the smallest mark of a class that holds a pair
+	unsigned short best = USHRT_MAX; // the smallest mark of a class whose items hold a match
 
-	// Read the items in turns: each turn reads items into the buffer until
-	// it holds B of them or the count is reached, then searches them.  Only
-	// a kept item, one that divides t, stays in the buffer: no other item
-	// can pair.  The turns end when all n items are read or a
-	// value does not convert.
+	// Read the items in turns: each turn reads items until the buffer holds
+	// B kept items or the count is reached, then searches the buffer.  A
+	// kept item is one that divides t: no other item can match.  The turns
+	// end when all n items are read or a value does not convert.
 	//
-	// The cost is bounded whatever the input: each item is read once and
-	// takes one division; each kept item takes one more division and one
-	// test of all K slots.  Of the branches that run once an item, only the
-	// join's direction is the items' choice, and it is taken at most 799
-	// times in a run.  Each loop's condition changes direction once a turn,
-	// and everything else is arithmetic and conditional moves.
+	// The cost, whatever the input: each item is read once and takes one
+	// division; each kept item takes one more division and one test of the
+	// K slots; so a run makes at most 200000 tests of 800 slots.  The code
+	// is written so that GCC 12 and clang 14 turn every condition that the
+	// items choose into arithmetic and conditional moves, but one: the
+	// join, below, taken at most 800 times a run (each build's disassembly
+	// shows it).  The slot loop always runs K times, the read and search
+	// loops end once a turn, and a failed read ends the reading once.
 	const int B = 1024;
 	int buffer[B]; // the kept items of this turn, in input order
 	int i = 0;     // the items read
 	while (read && i < n) {
-		int m = 0; // the items in the buffer
+		int m = 0; // the kept items in the buffer
 		for (; m < B && i < n; i++) {
 			long long x = 0;
 			read = std::scanf("%lld", &x) == 1;
 			if (!read)
 				break;
-			// No branch from here on: each test is a value, and every item is
-			// written to buffer[m], which keeps it by moving m past it.  A
-			// value out of range is clamped into it, so that the division is
-			// defined; the input is rejected anyway.
+			// Every item is written to buffer[m], and kept by moving m past
+			// it.  A value out of range is clamped into it, so that the
+			// division is defined; the input is rejected anyway.
 			long long v = x < 2 ? 2 : x > 999999999 ? 999999999 : x;
 			bad |= v != x;
 			int y = static_cast<int>(v);
@@ -122,9 +130,9 @@ int main()
 
 			// The mark of c's slot, or 0 if c has none: a class takes a slot
 			// only when it has none, so at most one slot holds c, and the
-			// sum is its mark.  The loop tests all K slots, 8 to 32 at a time
-			// in vectors; GCC at -O2 leaves the vector loop rolled, so the
-			// pragma unrolls it.
+			// sum is that slot's mark.  The loop tests all K slots, 8 to 32
+			// at a time in vectors; GCC at -O2 leaves the vector loop
+			// rolled, so the pragma unrolls it.
 			unsigned short got = 0;
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC unroll 16
@@ -132,43 +140,39 @@ int main()
 			for (int l = 0; l < K; l++)
 				got = static_cast<unsigned short>(got + (cls[l] == c ? mark[l] : 0));
 
-			// An item whose class has no slot is its class's first: the
-			// class takes the next slot, with the item's side, which is 0 for
-			// the square root.  This is the one branch whose direction the
-			// items choose, taken at most 799 times in a run.
+			// The join: an item whose class has no slot is its class's
+			// first, and the class takes the next slot, with the item's side
+			// (0 for the root's first copy).
 			if (got == 0) {
 				cls[filled] = c;
 				mark[filled] = static_cast<unsigned short>((filled + 1) << 1 | (y > q));
 				filled++;
 				continue;
 			}
-			// Otherwise the item is a later copy, of side 1 if it is the
-			// square root.  It pairs when its side differs from its class's
-			// first item's, and best keeps the smaller mark: conditional moves.
-			unsigned short pair = (got & 1) != (y >= q) ? got : USHRT_MAX;
-			best = pair < best ? pair : best;
+			// A later item of its class, of side 1 if it is a copy of the
+			// root, matches the first item when the sides differ; best
+			// keeps the smaller mark.
+			unsigned short offer = (got & 1) != (y >= q) ? got : USHRT_MAX;
+			best = offer < best ? offer : best;
 		}
 	}
 
-	// The turns ended early when a value did not convert.  A read error
+	// A read error anywhere, even one met after the last value converted,
 	// ends the run with a message and status 1, because silence would say
 	// that no pair exists.  Input that ends early, a token that is not a
 	// number, and a value out of range leave no answer.
-	bool failed = !read && std::ferror(stdin);
-	if (failed)
+	if (std::ferror(stdin)) {
 		std::perror("product-pair");
-	int found = 0; // the answer's class, or 0 for none
-	if (read && !bad && best != USHRT_MAX)
-		found = cls[(best >> 1) - 1];
+		return 1;
+	}
+	if (!read || bad || best == USHRT_MAX)
+		return 0;
+	int c = cls[(best >> 1) - 1]; // the answer's class
 
 	// A pair that could not be written fails the run, because the caller
-	// must not take it for no pair.  The stream's error mark covers a
+	// must not take it for no pair.  The stream's error indicator covers a
 	// failed write and a failed flush alike.
-	if (failed)
-		return 1;
-	if (found == 0)
-		return 0;
-	std::printf("%d %d", found, t / found);
+	std::printf("%d %d", c, t / c);
 	std::fflush(stdout);
 	if (std::ferror(stdout)) {
 		std::perror("product-pair");
