@@ -9,11 +9,11 @@
 #include <random>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 extern char** environ;
@@ -21,7 +21,7 @@ extern char** environ;
 namespace {
 
 const long long top = 999999999;     // the largest item
-const long long target = 2095133040; // 1600 divisors: 798 classes
+const long long target = 2095133040; // 1600 divisors: 798 classes whose two members are items
 const std::size_t limit = 200000;    // the count limit
 const double budget = 2.0;           // seconds for one run of the plain scan in the sweep
 
@@ -31,54 +31,58 @@ const double budget = 2.0;           // seconds for one run of the plain scan in
 	std::exit(1);
 }
 
-// The classes of t by their smaller members: the divisors d of t with
-// 2 <= d, d * d <= t and t / d <= top.
-std::vector<long long> classes(long long t)
-{
-	std::vector<long long> d;
-	for (long long x = 2; x * x <= t; x++)
-		if (t % x == 0 && t / x <= top)
-			d.push_back(x);
-	return d;
-}
-
-// The cases, each timed at the count limit and, if swept, at every count of
-// the sweep.  One with a heavy class is the bound's input for its target:
-// each class once, ascending, then heavy over and over to fill the count.
-// Nothing pairs, so the search takes every round.
-struct Case { const char *name, *what; bool swept; long long target, heavy; };
+// The cases, each timed at the count limit and, if swept, at every count
+// of the sweep.  Target 2095133040 but for cycle; nothing matches but in
+// pair-last and sides.
+struct Case { const char *name, *what; bool swept; };
 const Case cases[] = {
-	{"random", "random items, none dividing the target", true, target, 0},
-	{"pair-last", "random items, 3 and its partner last", false, target, 0},
-	{"cycle", "2 4 8 16 cycling, target 2^30", true, 1LL << 30, 0},
-	{"cycling", "the 798 classes' smaller members cycling", true, target, 0},
-	{"bound", "the bound's input, 3 heavy", true, target, 3},
-	{"bound-long", "the bound's input, 45360 heavy", false, target, 45360},
-	{"bound-232792560", "the bound's input for 232792560, 2 heavy", false, 232792560, 2},
+	{"random", "random items, none dividing the target", true},
+	{"pair-last", "random items, 3 and its partner last", false},
+	{"cycle", "2 4 8 16 cycling, target 2^30: every item kept, 4 classes", true},
+	{"cycling", "the 798 classes' smaller members cycling", true},
+	{"bound", "each class once, then 3 over and over", true},
+	{"sides", "each class once, then the one-digit classes, either member at random", false},
+	{"mixed", "random values 2 to 99: divisors and others at random", false},
+	{"joins", "3 over and over, the classes' first items spread evenly", false},
 };
 
 // The input of case c at count n, as text.
 std::string generate(const Case& c, std::size_t n)
 {
-	std::string name = c.name;
-	std::vector<long long> item;
-	if (c.heavy) {
-		item = classes(c.target);
-		item.resize(n, c.heavy);
-	}
-	std::vector<long long> cycled = name == "cycle" ? std::vector<long long>{2, 4, 8, 16} : classes(target);
+	const std::string name = c.name;
+	std::vector<long long> cls; // the smaller members of the classes
+	for (long long d = 2; d * d <= target; d++)
+		if (target % d == 0 && target / d <= top)
+			cls.push_back(d);
 	std::mt19937_64 rng(n);
-	std::uniform_int_distribution<long long> any(2, top);
-	while (item.size() < n)
-		if (name == "cycle" || name == "cycling")
-			item.push_back(cycled[item.size() % cycled.size()]);
-		else if (long long v = any(rng); target % v != 0)
+	auto pick = [&rng](long long lo, long long hi) { return std::uniform_int_distribution<long long>(lo, hi)(rng); };
+	std::vector<long long> item;
+	if (name == "bound" || name == "sides")
+		item = cls;
+	while (item.size() < n) {
+		const long long v = name == "cycle"     ? 2LL << item.size() % 4
+		                  : name == "cycling"   ? cls[item.size() % cls.size()]
+		                  : name == "bound"     ? 3
+		                  : name == "joins"     ? 3
+		                  : name == "mixed"     ? pick(2, 99)
+		                  : name == "sides"     ? cls[std::size_t(pick(0, 4))]
+		                                        : pick(2, top);
+		if (name == "sides" && pick(0, 1))
+			item.push_back(target / v);
+		else if (name != "random" && name != "pair-last")
 			item.push_back(v);
+		else if (target % v != 0)
+			item.push_back(v);
+	}
+	item.resize(n);
 	if (name == "pair-last") {
 		item.end()[-2] = 3;
 		item.back() = target / 3;
 	}
-	std::string text = std::to_string(c.target) + ' ' + std::to_string(n) + '\n';
+	if (name == "joins")
+		for (std::size_t k = 0; k < cls.size() && k * n / cls.size() < n; k++)
+			item[k * n / cls.size()] = cls[k];
+	std::string text = std::to_string(name == "cycle" ? 1LL << 30 : target) + ' ' + std::to_string(n) + '\n';
 	for (long long v : item)
 		text += std::to_string(v) + '\n';
 	return text;
@@ -91,23 +95,25 @@ void save(const std::string& path, const std::string& text)
 		fail("cannot write " + path);
 }
 
-// One run of program on the input at path through GNU time: its seconds,
-// from spawn to exit, and its peak KiB.  It must write expect.
-std::pair<double, double> run(const std::string& dir, const std::string& program, const std::string& path,
-                              const std::string& expect)
+// One run of program, spawned directly, on the input at path: its seconds
+// from spawn to exit, and its peak KiB from the rusage that wait4 returns.
+// It must write expect.
+struct Run { double seconds, kib; };
+Run run(const std::string& dir, const std::string& program, const std::string& path, const std::string& expect)
 {
-	std::string out = dir + "/out", peak = dir + "/peak";
+	const std::string out = dir + "/out";
 	posix_spawn_file_actions_t io;
 	posix_spawn_file_actions_init(&io);
 	posix_spawn_file_actions_addopen(&io, 0, path.c_str(), O_RDONLY, 0);
 	posix_spawn_file_actions_addopen(&io, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-	const char* argv[] = {"/usr/bin/time", "-f", "%M", "-o", peak.c_str(), program.c_str(), nullptr};
-	auto start = std::chrono::steady_clock::now();
+	const char* argv[] = {program.c_str(), nullptr};
 	pid_t pid = 0;
 	int status = 0;
-	bool ok = posix_spawn(&pid, argv[0], &io, nullptr, const_cast<char**>(argv), environ) == 0 &&
-	          waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-	double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+	struct rusage usage = {};
+	const auto start = std::chrono::steady_clock::now();
+	const bool ok = posix_spawn(&pid, argv[0], &io, nullptr, const_cast<char**>(argv), environ) == 0 &&
+	                wait4(pid, &status, 0, &usage) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+	const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 	posix_spawn_file_actions_destroy(&io);
 	if (!ok)
 		fail(program + " failed on " + path);
@@ -115,9 +121,7 @@ std::pair<double, double> run(const std::string& dir, const std::string& program
 	got << std::ifstream(out).rdbuf();
 	if (got.str() != expect)
 		fail(program + " wrote [" + got.str() + "] on " + path + ", not [" + expect + "]");
-	double kib = 0;
-	std::ifstream(peak) >> kib;
-	return {seconds, kib};
+	return {seconds, double(usage.ru_maxrss)};
 }
 
 double median(std::vector<double> v)
@@ -160,22 +164,24 @@ void benchmark(const std::string& dir, int runs, char** program)
 		std::printf("\n%s: %s\n  %-11s", c.name, c.what, "count");
 		for (const char* s : names)
 			std::printf(" %22s", s);
-		std::string path = dir + "/" + c.name + ".in";
-		std::string expect = c.name == std::string("pair-last") ? "3 " + std::to_string(target / 3) : "";
+		const std::string path = dir + "/" + c.name + ".in";
 		double plain = 0; // the plain scan's seconds at the last count
 		for (int k = c.swept ? 0 : 7; k < 8; k++) {
-			std::size_t n = count(k);
+			const std::size_t n = count(k);
 			save(path, generate(c, n));
-			bool once = n == limit ? c.name == std::string("random")
-			                       : k == 0 || plain * std::pow(double(n) / double(count(k - 1)), 2) < budget;
+			// 3 is the smallest class, and first in sides, where its partner follows.
+			const bool match = c.name == std::string("pair-last") || c.name == std::string("sides");
+			const std::string expect = match ? "3 " + std::to_string(target / 3) : "";
+			const bool once = n == limit ? c.name == std::string("random")
+			                             : k == 0 || plain * std::pow(double(n) / double(count(k - 1)), 2) < budget;
 			std::vector<double> s[PROGRAMS], ratio[PROGRAMS], kib[PROGRAMS];
 			for (int r = 0; r < runs; r++)
 				for (int p = 0; p < PROGRAMS; p++)
 					if (p != PLAIN || (once && r == 0)) {
-						auto [seconds, peak] = run(dir, program[p], path, p == FLOOR ? "" : expect);
-						s[p].push_back(seconds);
-						ratio[p].push_back(seconds / s[FLOOR].back());
-						kib[p].push_back(peak);
+						const Run got = run(dir, program[p], path, p == FLOOR ? "" : expect);
+						s[p].push_back(got.seconds);
+						ratio[p].push_back(got.seconds / s[FLOOR].back());
+						kib[p].push_back(got.kib);
 					}
 			std::remove(path.c_str());
 			plain = once ? s[PLAIN][0] : HUGE_VAL;
@@ -201,18 +207,9 @@ void benchmark(const std::string& dir, int runs, char** program)
 
 int main(int argc, char** argv)
 {
-	std::string mode = argc > 1 ? argv[1] : "";
-	if (mode == "--bound" && (argc == 4 || argc == 5)) {
-		long long t = std::atoll(argv[2]), n = std::atoll(argv[3]);
-		std::vector<long long> v = t > 0 && t <= 2147483647 ? classes(t) : std::vector<long long>();
-		long long heavy = argc == 5 ? std::atoll(argv[4]) : v.empty() ? 0 : v[0];
-		if (n < 1 || n > 200000 || std::find(v.begin(), v.end(), heavy) == v.end() || heavy * heavy == t)
-			fail("--bound: a target in 1..2147483647, a count in 1..200000, a heavy class of the target not its root");
-		std::string text = generate({"bound", "", false, t, heavy}, std::size_t(n));
-		if (std::fputs(text.c_str(), stdout) < 0 || std::fflush(stdout))
-			fail("cannot write standard output");
-	} else if (mode == "--write" && (argc == 3 || argc == 4)) {
-		long long n = argc == 4 ? std::atoll(argv[3]) : 200000;
+	const std::string mode = argc > 1 ? argv[1] : "";
+	if (mode == "--write" && (argc == 3 || argc == 4)) {
+		const long long n = argc == 4 ? std::atoll(argv[3]) : 200000;
 		if (n < 2 || n > 200000)
 			fail("--write: a count in 2..200000");
 		for (const Case& c : cases)
@@ -221,7 +218,6 @@ int main(int argc, char** argv)
 		benchmark(argv[1], std::max(1, std::atoi(argv[2])), argv + 3);
 	} else {
 		fail("usage: bench DIR RUNS READ-ONLY REFERENCE PRODUCT-PAIR BASELINE\n"
-		     "       bench --write DIR [COUNT]\n"
-		     "       bench --bound TARGET COUNT [HEAVY]");
+		     "       bench --write DIR [COUNT]");
 	}
 }

@@ -22,8 +22,8 @@ count() {
 printf '%-16s %12s' case "floor instr"
 for build; do printf ' %14s' "$(basename "$build")"; done
 echo
-for name in random pair-last cycle cycling bound bound-long bound-232792560; do
-	input=$inputs/$name.in
+for input in "$inputs"/*.in; do
+	name=$(basename "$input" .in)
 	printf '%-16s %12s' "$name" "$(count "$1"/bench/read-only "$input")"
 	for build; do
 		floor=$(count "$build"/bench/read-only "$input")
