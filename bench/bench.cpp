@@ -1,8 +1,7 @@
 // The benchmark of product-pair (bench/README.md): it times the programs on
-// every case, or writes the cases' inputs; main's usage message lists how.
+// every case at the count limit, or writes the cases' inputs.
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -22,8 +21,7 @@ namespace {
 
 const long long top = 999999999;     // the largest item
 const long long target = 2095133040; // 1600 divisors: 798 classes whose two members are items
-const std::size_t limit = 200000;    // the count limit
-const double budget = 2.0;           // seconds for one run of the plain scan in the sweep
+const int limit = 200000;            // the count limit
 
 [[noreturn]] void fail(const std::string& message)
 {
@@ -31,57 +29,49 @@ const double budget = 2.0;           // seconds for one run of the plain scan in
 	std::exit(1);
 }
 
-// The cases, each timed at the count limit and, if swept, at every count
-// of the sweep.  Target 2095133040 but for cycle; nothing matches but in
-// pair-last and sides.
-struct Case { const char *name, *what; bool swept; };
+// The cases: target 2095133040 but for cycle; nothing matches but in
+// pair-last and sides, where 3, the first class, matches its partner.
+struct Case { const char *name, *what; };
 const Case cases[] = {
-	{"random", "random items, none dividing the target", true},
-	{"pair-last", "random items, 3 and its partner last", false},
-	{"cycle", "2 4 8 16 cycling, target 2^30: every item kept, 4 classes", true},
-	{"cycling", "the 798 classes' smaller members cycling", true},
-	{"bound", "each class once, then 3 over and over", true},
-	{"sides", "each class once, then the one-digit classes, either member at random", false},
-	{"mixed", "random values 2 to 99: divisors and others at random", false},
-	{"joins", "3 over and over, the classes' first items spread evenly", false},
+	{"random", "random items, none dividing the target"},
+	{"pair-last", "random items, 3 and its partner last"},
+	{"cycle", "2 4 8 16 cycling, target 2^30: every item kept, 4 classes"},
+	{"cycling", "the 798 classes' smaller members cycling"},
+	{"bound", "each class once, then 3 over and over"},
+	{"sides", "each class once, then the one-digit classes, either member at random"},
+	{"mixed", "random values 2 to 99: divisors and others at random"},
+	{"joins", "3 over and over, the classes' first items spread evenly"},
 };
 
 // The input of case c at count n, as text.
-std::string generate(const Case& c, std::size_t n)
+std::string generate(const std::string& name, int n)
 {
-	const std::string name = c.name;
 	std::vector<long long> cls; // the smaller members of the classes
 	for (long long d = 2; d * d <= target; d++)
 		if (target % d == 0 && target / d <= top)
 			cls.push_back(d);
-	std::mt19937_64 rng(n);
+	std::mt19937_64 rng(static_cast<unsigned>(n));
 	auto pick = [&rng](long long lo, long long hi) { return std::uniform_int_distribution<long long>(lo, hi)(rng); };
 	std::vector<long long> item;
 	if (name == "bound" || name == "sides")
 		item = cls;
-	while (item.size() < n) {
-		const long long v = name == "cycle"     ? 2LL << item.size() % 4
-		                  : name == "cycling"   ? cls[item.size() % cls.size()]
-		                  : name == "bound"     ? 3
-		                  : name == "joins"     ? 3
-		                  : name == "mixed"     ? pick(2, 99)
-		                  : name == "sides"     ? cls[std::size_t(pick(0, 4))]
-		                                        : pick(2, top);
+	for (std::size_t k = item.size(); k < std::size_t(n); k = item.size()) {
+		const long long v = name == "cycle"   ? 2LL << k % 4
+		                  : name == "cycling" ? cls[k % cls.size()]
+		                  : name == "mixed"   ? pick(2, 99)
+		                  : name == "sides"   ? cls[std::size_t(pick(0, 4))]
+		                  : name == "bound" || name == "joins" ? 3 : pick(2, top);
 		if (name == "sides" && pick(0, 1))
 			item.push_back(target / v);
-		else if (name != "random" && name != "pair-last")
-			item.push_back(v);
-		else if (target % v != 0)
+		else if ((name != "random" && name != "pair-last") || target % v != 0)
 			item.push_back(v);
 	}
-	item.resize(n);
 	if (name == "pair-last") {
 		item.end()[-2] = 3;
 		item.back() = target / 3;
 	}
-	if (name == "joins")
-		for (std::size_t k = 0; k < cls.size() && k * n / cls.size() < n; k++)
-			item[k * n / cls.size()] = cls[k];
+	for (std::size_t k = 0; name == "joins" && k < cls.size(); k++)
+		item[k * item.size() / cls.size()] = cls[k];
 	std::string text = std::to_string(name == "cycle" ? 1LL << 30 : target) + ' ' + std::to_string(n) + '\n';
 	for (long long v : item)
 		text += std::to_string(v) + '\n';
@@ -115,12 +105,10 @@ Run run(const std::string& dir, const std::string& program, const std::string& p
 	                wait4(pid, &status, 0, &usage) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 	const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 	posix_spawn_file_actions_destroy(&io);
-	if (!ok)
-		fail(program + " failed on " + path);
 	std::ostringstream got;
 	got << std::ifstream(out).rdbuf();
-	if (got.str() != expect)
-		fail(program + " wrote [" + got.str() + "] on " + path + ", not [" + expect + "]");
+	if (!ok || got.str() != expect)
+		fail(program + " wrote [" + got.str() + "] on " + path + ", not [" + expect + "], or failed");
 	return {seconds, double(usage.ru_maxrss)};
 }
 
@@ -130,94 +118,46 @@ double median(std::vector<double> v)
 	return v[v.size() / 2];
 }
 
-// The sweep: 8 counts from 1000 to the count limit, evenly spaced on a log scale.
-std::size_t count(int k)
-{
-	return std::size_t(std::llround(1000 * std::pow(200.0, k / 7.0)));
-}
-
-// The programs as bench.csv and sweep.gp name them, in the order given.
-enum { FLOOR, PLAIN, PROGRAMS = 4 };
-const char* const names[PROGRAMS] = {"read-only", "reference", "product-pair", "product-pair-baseline"};
-
-// Time every program on every case in interleaved rounds, so that all meet
-// the same load, and print the medians as each count ends.  The plain scan
-// is quadratic and steady, so it runs once: at the count limit on random
-// items only, and in the sweep while its next run should stay in the budget.
-void benchmark(const std::string& dir, int runs, char** program)
-{
-	// A row of the table: a figure's median, less a constant, for each program that ran.
-	auto row = [](const std::string& label, const std::vector<double>* figure, double less) {
-		std::printf("\n  %-11s", label.c_str());
-		for (int p = 0; p < PROGRAMS; p++)
-			if (figure[p].empty())
-				std::printf(" %22s", "-");
-			else
-				std::printf(" %22.4g", median(figure[p]) - less);
-	};
-	std::ostringstream csv;
-	csv << "case,program,count,runs,seconds,ratio,peak_kib\n";
-	std::printf("Medians of %d interleaved rounds: seconds by count, and at the count limit / floor (the median of\n"
-	            "each round's ratio to read-only's) and peak KiB.  reference runs once: at the count limit on\n"
-	            "random items only, and in the sweep while under %.0f s.\n", runs, budget);
-	for (const Case& c : cases) {
-		std::printf("\n%s: %s\n  %-11s", c.name, c.what, "count");
-		for (const char* s : names)
-			std::printf(" %22s", s);
-		const std::string path = dir + "/" + c.name + ".in";
-		double plain = 0; // the plain scan's seconds at the last count
-		for (int k = c.swept ? 0 : 7; k < 8; k++) {
-			const std::size_t n = count(k);
-			save(path, generate(c, n));
-			// 3 is the smallest class, and first in sides, where its partner follows.
-			const bool match = c.name == std::string("pair-last") || c.name == std::string("sides");
-			const std::string expect = match ? "3 " + std::to_string(target / 3) : "";
-			const bool once = n == limit ? c.name == std::string("random")
-			                             : k == 0 || plain * std::pow(double(n) / double(count(k - 1)), 2) < budget;
-			std::vector<double> s[PROGRAMS], ratio[PROGRAMS], kib[PROGRAMS];
-			for (int r = 0; r < runs; r++)
-				for (int p = 0; p < PROGRAMS; p++)
-					if (p != PLAIN || (once && r == 0)) {
-						const Run got = run(dir, program[p], path, p == FLOOR ? "" : expect);
-						s[p].push_back(got.seconds);
-						ratio[p].push_back(got.seconds / s[FLOOR].back());
-						kib[p].push_back(got.kib);
-					}
-			std::remove(path.c_str());
-			plain = once ? s[PLAIN][0] : HUGE_VAL;
-			for (int p = 0; p < PROGRAMS; p++)
-				if (!s[p].empty())
-					csv << c.name << ',' << names[p] << ',' << n << ',' << s[p].size() << ',' << median(s[p]) << ','
-					    << median(ratio[p]) << ',' << median(kib[p]) << '\n';
-			row(std::to_string(n), s, 0);
-			if (n == limit) {
-				row("/ floor", ratio, 0);
-				row("peak KiB", kib, 0);
-				row("above floor", kib, median(kib[FLOOR]));
-			}
-			std::fflush(stdout);
-		}
-		std::printf("\n");
-	}
-	save(dir + "/bench.csv", csv.str());
-	std::printf("\nFigures in %s/bench.csv\n", dir.c_str());
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
 	const std::string mode = argc > 1 ? argv[1] : "";
-	if (mode == "--write" && (argc == 3 || argc == 4)) {
-		const long long n = argc == 4 ? std::atoll(argv[3]) : 200000;
-		if (n < 2 || n > 200000)
-			fail("--write: a count in 2..200000");
+	if (mode == "--write" && argc == 3) {
 		for (const Case& c : cases)
-			save(std::string(argv[2]) + "/" + c.name + ".in", generate(c, std::size_t(n)));
-	} else if (argc == 3 + PROGRAMS) {
-		benchmark(argv[1], std::max(1, std::atoi(argv[2])), argv + 3);
-	} else {
-		fail("usage: bench DIR RUNS READ-ONLY REFERENCE PRODUCT-PAIR BASELINE\n"
-		     "       bench --write DIR [COUNT]");
+			save(std::string(argv[2]) + "/" + c.name + ".in", generate(c.name, limit));
+		return 0;
+	}
+	if (argc != 6 && argc != 7)
+		fail("usage: bench DIR RUNS READ-ONLY PRODUCT-PAIR BASELINE [REFERENCE]\n"
+		     "       bench --write DIR");
+
+	// Every program on every case, in interleaved rounds so that all meet
+	// the same load; the plain scan (REFERENCE) runs once, on random.
+	const std::string dir = argv[1];
+	const int runs = std::max(1, std::atoi(argv[2]));
+	std::printf("count %d, %d interleaved rounds; / floor is the median of each round's time over read-only's,\n"
+	            "above floor the median peak KiB less read-only's\n\n%-10s %9s %9s %9s %9s %9s %11s %9s\n",
+	            limit, runs, "case", "floor s", "pp s", "/ floor", "base s", "/ floor", "floor KiB", "above");
+	for (const Case& c : cases) {
+		const std::string path = dir + "/" + c.name + ".in", name = c.name;
+		save(path, generate(name, limit));
+		const std::string expect = name == "pair-last" || name == "sides" ? "3 " + std::to_string(target / 3) : "";
+		std::vector<double> s[3], ratio[3], kib[3];
+		for (int r = 0; r < runs; r++)
+			for (int p = 0; p < 3; p++) {
+				const Run got = run(dir, argv[3 + p], path, p == 0 ? "" : expect);
+				s[p].push_back(got.seconds);
+				ratio[p].push_back(got.seconds / s[0].back());
+				kib[p].push_back(got.kib);
+			}
+		std::printf("%-10s %9.4f %9.4f %9.2f %9.4f %9.2f %11.0f %9.0f\n", c.name, median(s[0]), median(s[1]),
+		            median(ratio[1]), median(s[2]), median(ratio[2]), median(kib[0]), median(kib[1]) - median(kib[0]));
+		if (argc == 7 && name == "random") {
+			const double plain = run(dir, argv[6], path, expect).seconds;
+			std::printf("%-10s %9s %9.1f %9.0f  the plain scan (REFERENCE), once\n", "", "", plain, plain / median(s[0]));
+		}
+		std::fflush(stdout);
+		std::remove(path.c_str());
 	}
 }

@@ -3,11 +3,13 @@
 // two different positions, whose product is the target: the smaller value,
 // one blank, the larger value, and no line end.  "First" is the order of
 // the plain double scan: the pair whose first item comes first and, of
-// those, whose second item comes first.  Nothing after the last item is
-// read.  Input that breaks a rule, and a search that finds nothing, end
-// silently with status 0.  A read error and a pair that cannot be written
-// each end the run with a message and status 1, so that no caller takes a
-// failure for "no pair".
+// those, whose second item comes first.  Each value is the number at the
+// start of its token, and nothing after the last item is used.  Input that
+// breaks a rule, and a search that finds nothing, end silently with status
+// 0.  A read error and a pair that cannot be written each end the run with
+// a message and status 1, so that no caller takes a failure for "no pair".
+// It is built with GCC 12 or clang 14, optimising, against the GNU C
+// library, which the comments below take as given.
 #include <climits>
 #include <cstdio>
 
@@ -24,23 +26,22 @@ int main()
 	// outside 32 bits is out of range rather than wrapped.  The C library
 	// converts a numeral beyond 64 bits to the nearest 64-bit value, which
 	// is out of range too (C leaves that conversion undefined; the GNU C
-	// library, which these programs are built with, converts it so).
+	// library converts it so).
 	// `read` stays true while every value has converted.
 	long long target = 0, count = 0;
 	bool read = std::scanf("%lld", &target) == 1 && std::scanf("%lld", &count) == 1;
 
-	// A count outside 1..200000 ends the run before any item is read:
-	// there is no telling how many would follow.
-	if (read && (count < 1 || count > 200000))
-		return 0;
-
-	// Every item is read, even after a value out of range, so that the
-	// input is consumed up to the count and a later read error still
-	// fails the run.  `bad` records a value out of range: a target out of
-	// range is remembered, and t is then 1, which no item divides.
+	// `bad` records a value out of range.  A target out of range is
+	// remembered, and t is then 1, which no item divides once items are
+	// clamped to at least 2 (below).  A count out of range reads no item,
+	// because there is no telling how many would follow.  Every other item
+	// is read, even after a value out of range, so that the input is used
+	// up to the count and a later read error still fails the run.
 	bool bad = target < 1 || target > INT_MAX;
 	int t = bad ? 1 : static_cast<int>(target);
-	int n = read ? static_cast<int>(count) : 0;
+	bool counted = count >= 1 && count <= 200000;
+	bad |= !counted;
+	int n = read && counted ? static_cast<int>(count) : 0;
 
 	// Terms used from here on:
 	// - an item's partner is t divided by the item, when it divides t;
@@ -57,24 +58,25 @@ int main()
 	//
 	// The answer is a class: among the classes whose items hold a match,
 	// the one whose first item comes first.  Proof:
-	// - if the items of a class hold a match, a later item has a side other
-	//   than the first item f's: of two items that match, the sides differ,
-	//   or both are later copies of the root, of side 1, and f has side 0;
-	//   so f matches a later item of its class, and the converse holds too;
-	// - the first matching pair starts at the first item f of its class:
-	//   were f earlier, f would match one of the pair's two items, and that
-	//   pair would start earlier;
-	// - each class whose items hold a match has a matching pair that starts
-	//   at its first item, so the first matching pair is of the class, of
-	//   those, whose first item comes first;
+	// - if the items of a class hold a match, one of the two matching items
+	//   has a side other than the first item f's: their sides differ, or
+	//   both are later copies of the root, of side 1, and f has side 0.
+	//   That item is not f, so it comes after f, and f matches it.  So the
+	//   items of a class hold a match exactly when f matches a later item;
+	// - the first matching pair starts at the first item f of its class: if
+	//   f came before the pair's first item, f would match one of the
+	//   pair's two items, and that pair would start earlier;
+	// - so the first matching pair belongs to the class whose first item
+	//   comes first among the classes whose items hold a match;
 	// - every match of class c is the values c and t / c, so which second
 	//   item comes first does not change the output: c, then t / c.
 	//
 	// The search keeps the classes met so far in slots, in the order of
 	// their first items, each class in one slot.  There are at most 800
-	// classes, because each is a pair of divisors of t, and no number below
-	// 2^31 has more than 1600 divisors: 2095133040 has 1600, and the first
-	// number with more, 2205403200 (1680), is above 2^31.  So K = 800 slots
+	// classes, because a class is one or two divisors of t (c and t / c),
+	// and no number below 2^31 has more than 1600 divisors: 2095133040 has
+	// 1600, and the first number with more, 2205403200 (1680), is above
+	// 2^31.  So K = 800 slots
 	// hold every class.  A slot's mark is 2 times (its place + 1) plus the
 	// side of its class's first item: never 0, smaller for an earlier slot,
 	// and the side in its lowest bit.
@@ -92,18 +94,23 @@ int main()
 	// Read the items in turns: each turn reads items until the buffer holds
 	// B kept items or the count is reached, then searches the buffer.  A
 	// kept item is one that divides t: no other item can match.  The turns
-	// end when all n items are read or a value does not convert.
+	// end when all n items are read or a value does not convert.  Turns let
+	// the read loop keep an item without a branch, and the search run on
+	// kept items alone; the buffer, 4 KiB, stays in the cache, where a
+	// store of every kept item would touch fresh memory a page at a time.
 	//
 	// The cost, whatever the input: each item is read once and takes one
 	// division; each kept item takes one more division and one test of at
-	// most K slots; so a run makes at most 200000 tests of 800 slots.  The code
-	// is written so that GCC 12 and clang 14 turn every condition that the
-	// items choose into arithmetic and conditional moves, but one: the
-	// join, below, taken at most 800 times a run (each build's disassembly
-	// shows it).  The slot loop's length changes only when a join takes a
-	// slot past a multiple of 32, at most 25 times a run, so its exit comes
-	// at the same step from item to item; the read and search loops end
-	// once a turn, and a failed read ends the reading once.
+	// most K slots; so a run makes at most 200000 tests of 800 slots.  The
+	// time is bounded too: a branch whose direction the items choose can
+	// cost a misprediction an item, more than the rest of the item's work.
+	// So every such condition in this file is written as arithmetic and
+	// conditional moves, which GCC 12 and clang 14 emit as such, but one:
+	// the join, below, taken at most 800 times a run.  The slot loop's
+	// length changes only when a join takes a slot past a multiple of 32,
+	// at most 25 times a run, so its exit comes at the same step from item
+	// to item; the read and search loops end once a turn, and a failed read
+	// ends the reading once.  The C library's parsing is the floor's cost.
 	const int B = 1024;
 	int buffer[B]; // the kept items of this turn, in input order
 	int i = 0;     // the items read
@@ -115,8 +122,9 @@ int main()
 			if (!read)
 				break;
 			// Every item is written to buffer[m], and kept by moving m past
-			// it.  A value out of range is clamped into it, so that the
-			// division is defined; the input is rejected anyway.
+			// it.  A value out of range is clamped into 2..999999999, so that
+			// its conversion to int and the division are defined; the input
+			// is rejected anyway.
 			long long v = x < 2 ? 2 : x > 999999999 ? 999999999 : x;
 			bad |= v != x;
 			int y = static_cast<int>(v);
