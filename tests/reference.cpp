@@ -6,6 +6,12 @@
 #include <cstdio>
 #include <vector>
 
+// Built with product-pair's flags, and the fortify level of the flags the
+// build was given, or 2 where they set none: the level must hold.
+#if defined(FORTIFY_LEVEL) && _FORTIFY_SOURCE != FORTIFY_LEVEL
+#error "the build changed the fortify level"
+#endif
+
 int main()
 {
 	long long target, count;
