@@ -3,7 +3,7 @@
 # are missing is skipped with one line, but under CI (CI set) it fails.
 cmake_minimum_required(VERSION 3.25)
 
-foreach(leg "test" "debian dpkg-buildflags" "sanitize" "coverage" "clang clang++"
+foreach(leg "test" "valgrind valgrind" "debian dpkg-buildflags" "sanitize" "coverage gcovr" "clang clang++"
 		"arm64 aarch64-linux-gnu-g++ qemu-aarch64" "fuzz clang++ libFuzzer")
 	separate_arguments(tools UNIX_COMMAND "${leg}")
 	list(POP_FRONT tools preset)
@@ -26,12 +26,14 @@ foreach(leg "test" "debian dpkg-buildflags" "sanitize" "coverage" "clang clang++
 		continue()
 	endif()
 	# The debian preset reads a package build's flags from the environment,
-	# which the other workflows must not see.
+	# which the other workflows must not see; with _FORTIFY_SOURCE=3, the
+	# highest level, which the build must keep.
 	set(run ${CMAKE_COMMAND} --workflow --preset ${preset})
 	if(preset STREQUAL debian)
 		foreach(var CXXFLAGS CPPFLAGS LDFLAGS)
 			execute_process(COMMAND ${found_dpkg-buildflags} --get ${var}
 				OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+			string(REPLACE _FORTIFY_SOURCE=2 _FORTIFY_SOURCE=3 flags "${flags}")
 			list(PREPEND run "${var}=${flags}")
 		endforeach()
 		list(PREPEND run ${CMAKE_COMMAND} -E env)
