@@ -1,19 +1,16 @@
-# Install BUILD into a fresh prefix: the files where a user looks for them,
-# each program on one example (under EMULATOR if set), man finding a page
-# as the README says (with MAN set), and, with HARDENING_CHECK set, every
-# mark it reports missing on a program named so in SOURCE's README.
+# Install BUILD into a fresh prefix: the files where README puts them, each
+# program on the example (under EMULATOR), man finding a page as README
+# says (with MAN), and each mark HARDENING_CHECK finds missing in README.
 cmake_minimum_required(VERSION 3.25)
 
 set(prefix ${BUILD}/install-test)
 file(REMOVE_RECURSE ${prefix})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix} OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
-foreach(file bin/product-pair bin/square-print share/man/man1/product-pair.1.gz share/man/man1/square-print.1.gz
-		share/doc/product-pair-tools/copyright share/doc/product-pair-tools/changelog.gz)
-	if(NOT EXISTS ${prefix}/${file})
-		message(FATAL_ERROR "not installed: ${file}")
+foreach(file man/man1/square-print.1.gz doc/product-pair-tools/copyright doc/product-pair-tools/changelog.gz)
+	if(NOT EXISTS ${prefix}/share/${file})
+		message(FATAL_ERROR "not installed: share/${file}")
 	endif()
 endforeach()
-
 file(WRITE ${prefix}/example.in "12 4 6 2 3 4\n")
 separate_arguments(emulator UNIX_COMMAND "${EMULATOR}")
 set(want-product-pair "2 6")
@@ -39,8 +36,7 @@ if(MAN)
 	endforeach()
 endif()
 
-# README names each "Check: no" of hardening-check, as a line
-# "- Check: no (program, ...)"; every other check must pass.
+# README names each "Check: no" as a line "- Check: no (program, ...)".
 if(HARDENING_CHECK)
 	file(STRINGS ${SOURCE}/README.md named REGEX "^- [^:]+: no \\(")
 	foreach(program product-pair square-print)

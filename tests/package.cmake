@@ -1,8 +1,7 @@
 # The Debian package of BUILD, which lintian must pass with no error or
-# warning.  With LIBC_ALONE set, its Depends, from dpkg-shlibdeps, must be
-# libc6 alone.  With AGAIN set, a second build of SOURCE in another folder,
-# configured with GENERATOR and this build's cache entries (CONFIGURATION),
-# must make the same bytes.
+# warning; with LIBC_ALONE set, its Depends (dpkg-shlibdeps) must be libc6
+# alone.  With AGAIN set, a second build in another folder, from BUILD's
+# cache with the folder renamed, must make the same bytes.
 cmake_minimum_required(VERSION 3.25)
 
 set(dir ${BUILD}/package-test)
@@ -28,17 +27,15 @@ endif()
 if(AGAIN)
 	set(first ${deb})
 	execute_process(COMMAND ${CMAKE_COMMAND} -E sleep 1)
-	execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE} -B ${dir}/again -G ${GENERATOR} -C ${CONFIGURATION}
-		OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+	file(READ ${BUILD}/CMakeCache.txt cache)
+	string(REPLACE "${BUILD}" "${dir}/again" cache "${cache}")
+	file(WRITE ${dir}/again/CMakeCache.txt "${cache}")
+	execute_process(COMMAND ${CMAKE_COMMAND} ${dir}/again OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
 	execute_process(COMMAND ${CMAKE_COMMAND} --build ${dir}/again --target product-pair square-print gzipped
 		OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
 	package(${dir}/again ${dir}/again/package)
 	execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${first} ${deb} RESULT_VARIABLE rc)
 	if(NOT rc EQUAL 0)
-		foreach(one ${first} ${deb})
-			execute_process(COMMAND ar tv ${one} COMMAND_ECHO STDOUT)
-			execute_process(COMMAND ${DPKG_DEB} --contents ${one} COMMAND_ECHO STDOUT)
-		endforeach()
-		message(FATAL_ERROR "two builds of one source made different packages, listed above")
+		message(FATAL_ERROR "two builds of one source made different packages: ${first} ${deb}")
 	endif()
 endif()
