@@ -6,8 +6,7 @@
 #include <cstdio>
 #include <vector>
 
-// Built with product-pair's flags, and the fortify level of the flags the
-// build was given, or 2 where they set none: the level must hold.
+// Built with product-pair's flags and FORTIFY_LEVEL, the level they must set.
 #if defined(FORTIFY_LEVEL) && _FORTIFY_SOURCE != FORTIFY_LEVEL
 #error "the build changed the fortify level"
 #endif
