@@ -6,9 +6,10 @@
 #include <cstdio>
 #include <vector>
 
-// Built with product-pair's flags and FORTIFY_LEVEL, the level they must set.
-#if defined(FORTIFY_LEVEL) && _FORTIFY_SOURCE != FORTIFY_LEVEL
-#error "the build changed the fortify level"
+// Built with product-pair's flags, FORTIFY_LEVEL, the level they must set,
+// and SSP_ALL where the packager's -fstack-protector-all must stand.
+#if (defined(FORTIFY_LEVEL) && _FORTIFY_SOURCE != FORTIFY_LEVEL) || (defined(SSP_ALL) && !defined(__SSP_ALL__))
+#error "the build changed the packager's fortify level or stack protector"
 #endif
 
 int main()
