@@ -1,8 +1,7 @@
-# The release, `cmake -P package/release.cmake` in a git checkout (SOURCE,
-# this folder's parent unless set), into SOURCE/build/release: the source
-# archive that git archive makes of HEAD, the Debian package built from it,
-# and SHA256SUMS.  Refused, before anything is written, while a tracked file
-# differs from HEAD or the newest changelog entry is UNRELEASED.
+# The release of the git checkout SOURCE (this folder's parent unless set)
+# into SOURCE/build/release: git archive of HEAD, the Debian package built
+# from it, SHA256SUMS.  Refused, before anything is written, while a tracked
+# file differs from HEAD or the newest changelog entry is UNRELEASED.
 cmake_minimum_required(VERSION 3.25)
 
 if(NOT SOURCE)
@@ -21,8 +20,8 @@ if(Distribution STREQUAL UNRELEASED)
 	message(FATAL_ERROR "the newest entry of package/changelog is UNRELEASED: name its distribution and date it first")
 endif()
 
-# The archive, unpacked where no file of the checkout can stand in for one
-# it lacks, is built and tested once, and packaged.
+# Unpacked where no file of the checkout stands in for one it lacks, the
+# archive is built and tested once, and packaged.
 set(name product-pair-tools-${Version})
 set(release ${SOURCE}/build/release)
 file(REMOVE_RECURSE ${release})
