@@ -1,11 +1,9 @@
-// Coverage-guided differential fuzzing of product-pair, with libFuzzer.
-// Every input runs through the reference scan and through product-pair's
-// own main, compiled here once for each SIMD level: the plain code, then
-// x86-64-v2, v3 and v4 wherever the processor runs them.  Any difference
-// in output or exit status, or a word on standard error, aborts, and the
-// abort prints the input as a line for tests/product-pair.cases.  The fuzz
-// bytes are the input, or, with STRUCTURED defined, drive the harness's
-// generators in place of its random engine.
+// Differential fuzzing with libFuzzer: each input runs through the
+// reference and through product-pair's main, compiled here once for each
+// SIMD level (plain, then x86-64-v2, v3 and v4 where the processor runs
+// them).  A difference in output or status, or a word on standard error,
+// aborts with the input as a line for tests/product-pair.cases.  The fuzz
+// bytes are the input or, with STRUCTURED, drive the harness's generators.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -46,9 +44,8 @@
 
 namespace {
 
-// A random engine that draws its bits from the fuzz input, eight bytes a
-// call, and from a fixed sequence once the input is spent, so that a
-// generator's rejection loop still ends.
+// A random engine that draws eight bytes a call from the fuzz input, then a
+// fixed sequence, so that a generator's rejection loop still ends.
 struct Bytes {
 	using result_type = std::uint64_t;
 	const std::uint8_t* data;
@@ -67,8 +64,7 @@ struct Bytes {
 	}
 };
 
-// Run one program's main with input as standard input, and capture its
-// standard output and standard error.
+// Run one program's main on input, and capture its output and error.
 Result call(int (*program)(), const std::string& input)
 {
 	char *out = nullptr, *err = nullptr;

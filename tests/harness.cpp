@@ -1,7 +1,6 @@
-// Runs the programs on generated inputs, or on the cases of a case file,
-// and checks every run: the exit status, the standard error, an end within
-// a time limit, and the output.  Each program runs with SIGPIPE ignored
-// and, on descriptor 3, a pipe that no one reads.
+// Runs the programs on generated inputs or a case file's cases, and checks
+// each run's status, standard error, end within a time limit, and output.
+// Each runs with SIGPIPE ignored and, on descriptor 3, a pipe no one reads.
 #include <algorithm>
 #include <cctype>
 #include <csignal>
@@ -22,7 +21,7 @@ namespace {
 const char usage[] = R"(usage, where PROGRAM and REFERENCE may be commands of several words:
   harness differential PROGRAM SEED ROUNDS REFERENCE   small inputs; the output as REFERENCE's
   harness hostile PROGRAM SEED ROUNDS                  byte noise; no output or a true pair
-  harness open-stdin PROGRAM INPUT EXPECTED [ARG...]   INPUT never closed; an end, and EXPECTED
+  harness open-stdin PROGRAM INPUT EXPECTED            INPUT never closed; an end, and EXPECTED
   harness waits PROGRAM INPUT                          INPUT never closed; still reading at 1 s
   harness case CASES NAME [WRAPPER...] PROGRAM         the case NAME of the case file CASES
 )";
@@ -35,9 +34,8 @@ struct Result {
 };
 
 // Run argv with input as standard input: from a file, or, with keep_open,
-// through a pipe that stays open until the program ends (so the input must
-// fit in the pipe's buffer).  A program still running after the limit is
-// killed and reported as hung.
+// through a pipe held open (the input must fit in its buffer).  A program
+// still running after the limit is killed and reported as hung.
 Result run(const std::vector<std::string>& argv, const std::string& input, bool keep_open, int seconds)
 {
 	FILE *in = std::tmpfile(), *out = std::tmpfile(), *err = std::tmpfile();
@@ -72,11 +70,8 @@ Result run(const std::vector<std::string>& argv, const std::string& input, bool 
 	sa.sa_handler = [](int) {};
 	sigaction(SIGALRM, &sa, nullptr);
 	alarm(static_cast<unsigned>(seconds));
-	if (waitpid(pid, &st, 0) != pid) {
-		kill(pid, SIGKILL);
+	if ((r.hung = waitpid(pid, &st, 0) != pid) && kill(pid, SIGKILL) == 0)
 		waitpid(pid, &st, 0);
-		r.hung = true;
-	}
 	alarm(0);
 	r.status = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
 	for (auto [f, text] : {std::pair{out, &r.out}, {err, &r.err}}) {
@@ -93,8 +88,7 @@ Result run(const std::vector<std::string>& argv, const std::string& input, bool 
 }
 
 // Bytes as a case file's input field writes them: \n, \t, \p for "|", \s
-// for a blank at either end, and \xHH for "\", "{" and any byte outside
-// printable ASCII.
+// for a blank at either end, \xHH for "\", "{" and bytes not printable.
 std::string shown(const std::string& bytes)
 {
 	std::string s;
@@ -122,7 +116,7 @@ std::string shown(const std::string& bytes)
 std::vector<std::string> words(const std::string& command)
 {
 	std::istringstream in(command);
-	return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+	return {std::istream_iterator<std::string>(in), {}};
 }
 
 // The generators take any random engine: the tests' seeded one, or the
@@ -133,17 +127,11 @@ template <class Random> long long pick(Random& rng, long long lo, long long hi)
 {
 	return std::uniform_int_distribution<long long>(lo, hi)(rng);
 }
-
 template <class Random> std::size_t below(Random& rng, std::size_t n)
 {
 	return static_cast<std::size_t>(pick(rng, 0, static_cast<long long>(n) - 1));
 }
-
-template <class T, class Random> T one_of(Random& rng, const std::vector<T>& v)
-{
-	return v[below(rng, v.size())];
-}
-
+template <class T, class Random> T one_of(Random& rng, const std::vector<T>& v) { return v[below(rng, v.size())]; }
 template <class Random> std::string blank(Random& rng)
 {
 	return one_of<std::string>(rng, {" ", " ", "\n", "\t", "  ", "\r\n", "\v", "\f"});
@@ -377,8 +365,7 @@ std::string trim(const std::string& s)
 }
 
 // The bytes an input field stands for: \n \t \s \p \xHH, and {text}*N
-// for text (itself decoded) written N times.  Any other "\" or a short
-// \x is a mistake in the case file, not a byte to send.
+// for text (itself decoded) N times; any other "\" is a mistake.
 std::string decode(const std::string& field)
 {
 	std::string bytes;
@@ -408,9 +395,8 @@ std::string decode(const std::string& field)
 	return bytes;
 }
 
-// Run the case NAME of the case file CASES with PROGRAM, the program after
-// its wrapper's words: 0 when it passes; the harness exits with status 1
-// when it fails, 2 when it cannot be read.
+// Run the case NAME of CASES with PROGRAM, the last of its words: 0 when it
+// passes; the harness exits with status 1 when it fails, 2 when unreadable.
 int run_case(const std::string& cases, const std::string& name, const std::vector<std::string>& program)
 {
 	std::ifstream file(cases, std::ios::binary);
@@ -434,11 +420,10 @@ int run_case(const std::string& cases, const std::string& name, const std::vecto
 	std::istringstream status(field[5]);
 	if (!field[5].empty() && !(status >> want_rc))
 		bad_case(name + ": the status is not a number: " + field[5]);
-	if (std::getline(status, message) && !trim(message).empty())
-		want_err = program.back().substr(program.back().rfind('/') + 1) + ": " + trim(message) + "\n";
+	if (std::getline(status, message) && !(message = trim(message)).empty())
+		want_err = program.back().substr(program.back().rfind('/') + 1) + ": " + message + "\n";
 
-	// The shell makes the redirections, then runs the program with its
-	// arguments in its place.
+	// The shell makes the redirections, then runs the program in its place.
 	std::vector<std::string> command = {"sh", "-c", "exec \"$@\" " + field[4], "sh"}, args = words(field[3]);
 	command.insert(command.end(), program.begin(), program.end());
 	command.insert(command.end(), args.begin(), args.end());
@@ -479,19 +464,12 @@ int main(int argc, char** argv)
 		return 0;
 	}
 
-	if (mode == "open-stdin" && argc >= 5) {
-		std::vector<std::string> command = words(argv[2]);
-		command.insert(command.end(), argv + 5, argv + argc);
-		const Result got = run(command, argv[3], true, 5);
-		if (!got.clean() || got.out != argv[4])
-			fail("bad run with standard input held open", argv[3], got, std::string(", expected [") + argv[4] + "]");
-		return 0;
-	}
-
-	if (mode == "waits" && argc == 4) {
-		const Result got = run(words(argv[2]), argv[3], true, 1);
-		if (!got.hung)
-			fail("ended before the rest of its input came", argv[3], got, "");
+	const bool waits = mode == "waits" && argc == 4;
+	if ((mode == "open-stdin" && argc == 5) || waits) {
+		const Result got = run(words(argv[2]), argv[3], true, waits ? 1 : 5);
+		if (waits ? !got.hung : !got.clean() || got.out != argv[4])
+			fail(waits ? "ended before the rest of its input came" : "bad run with standard input held open",
+			     argv[3], got, waits ? "" : std::string(", expected [") + argv[4] + "]");
 		return 0;
 	}
 

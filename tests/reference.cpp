@@ -6,6 +6,12 @@
 #include <cstdio>
 #include <vector>
 
+// Built with product-pair's flags, FORTIFY_LEVEL, the level they must set,
+// and SSP_ALL where the packager's -fstack-protector-all must stand.
+#if (defined(FORTIFY_LEVEL) && _FORTIFY_SOURCE != FORTIFY_LEVEL) || (defined(SSP_ALL) && !defined(__SSP_ALL__))
+#error "the build changed the packager's fortify level or stack protector"
+#endif
+
 int main()
 {
 	long long target, count;
