@@ -13,7 +13,10 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -23,6 +26,7 @@ const char usage[] = R"(usage, where PROGRAM and REFERENCE may be commands of se
   harness hostile PROGRAM SEED ROUNDS                  byte noise; no output or a true pair
   harness open-stdin PROGRAM INPUT EXPECTED            INPUT never closed; an end, and EXPECTED
   harness waits PROGRAM INPUT                          INPUT never closed; still reading at 1 s
+  harness hangup PROGRAM INPUT                         INPUT from a terminal that then hangs up; status 1
   harness case CASES NAME [WRAPPER...] PROGRAM         the case NAME of the case file CASES
 )";
 
@@ -33,16 +37,35 @@ struct Result {
 	bool clean() const { return !hung && status == 0 && err.empty(); }
 };
 
-// Run argv with input as standard input: from a file, or, with keep_open,
-// through a pipe held open (the input must fit in its buffer).  A program
-// still running after the limit is killed and reported as hung.
-Result run(const std::vector<std::string>& argv, const std::string& input, bool keep_open, int seconds)
+// How standard input comes: from a file; through a pipe held open (the
+// input must fit in its buffer); or from a raw terminal that hangs up once
+// the program has taken the input, so that its next read fails.
+enum Via { from_file, held_open, hung_up };
+
+// The bytes waiting on a terminal.
+int waiting(int tty)
+{
+	int n = -1;
+	return ioctl(tty, FIONREAD, &n) == 0 ? n : -1;
+}
+
+// Run argv with input as standard input, by way of via.  A program still
+// running after the limit is killed and reported as hung.
+Result run(const std::vector<std::string>& argv, const std::string& input, Via via, int seconds)
 {
 	FILE *in = std::tmpfile(), *out = std::tmpfile(), *err = std::tmpfile();
-	int held[2], gone[2];
+	int held[2], gone[2], pty = -1, tty = -1;
+	struct termios raw = {};
+	const auto wrote = [&input](int fd) { return write(fd, input.data(), input.size()) == ssize_t(input.size()); };
+	if (via == hung_up && ((pty = posix_openpt(O_RDWR | O_NOCTTY)) < 0 || grantpt(pty) || unlockpt(pty) ||
+	                       (tty = open(ptsname(pty), O_RDWR | O_NOCTTY)) < 0 || tcgetattr(tty, &raw) ||
+	                       (cfmakeraw(&raw), tcsetattr(tty, TCSANOW, &raw)) || !wrote(pty)))
+		via = from_file, in = nullptr;
+	for (int k = 0; via == hung_up && waiting(tty) < int(input.size()) && k < 1000; k++)
+		usleep(1000);
 	if (!in || !out || !err || pipe(held) != 0 || pipe(gone) != 0 || close(gone[0]) != 0 ||
-	    (keep_open ? write(held[1], input.data(), input.size()) != static_cast<ssize_t>(input.size())
-	               : std::fwrite(input.data(), 1, input.size(), in) != input.size() || std::fflush(in) != 0)) {
+	    (via == held_open && !wrote(held[1])) ||
+	    (via == from_file && (std::fwrite(input.data(), 1, input.size(), in) != input.size() || std::fflush(in)))) {
 		std::perror("harness");
 		std::exit(2);
 	}
@@ -50,7 +73,8 @@ Result run(const std::vector<std::string>& argv, const std::string& input, bool 
 
 	pid_t pid = fork();
 	if (pid == 0) {
-		dup2(keep_open ? held[0] : fileno(in), 0);
+		dup2(via == held_open ? held[0] : via == hung_up ? tty : fileno(in), 0);
+		close(pty); // the terminal hangs up when the harness closes its end
 		dup2(fileno(out), 1);
 		dup2(fileno(err), 2);
 		dup2(gone[1], 3);
@@ -62,6 +86,12 @@ Result run(const std::vector<std::string>& argv, const std::string& input, bool 
 		execvp(args[0], args.data());
 		_exit(127);
 	}
+
+	// The hang-up, once the terminal holds nothing more.
+	for (int k = 0; via == hung_up && waiting(tty) != 0 && k < 20000; k++)
+		usleep(1000);
+	if (via == hung_up)
+		close(pty);
 
 	// The alarm interrupts the wait, for its handler is set without restart.
 	Result r;
@@ -82,7 +112,7 @@ Result run(const std::vector<std::string>& argv, const std::string& input, bool 
 		std::fclose(f);
 	}
 	std::fclose(in);
-	for (int fd : {held[0], held[1], gone[1]})
+	for (int fd : {held[0], held[1], gone[1], tty})
 		close(fd);
 	return r;
 }
@@ -429,7 +459,7 @@ int run_case(const std::string& cases, const std::string& name, const std::vecto
 	command.insert(command.end(), args.begin(), args.end());
 
 	const std::string input = decode(field[1]);
-	const Result r = run(command, input, false, 120);
+	const Result r = run(command, input, from_file, 120);
 	if (r.out != field[2] || r.err != want_err || r.status != want_rc || r.hung)
 		fail("case failed", input, r, ": expected output [" + shown(field[2]) + "], status " + std::to_string(want_rc) +
 		                                  ", standard error [" + shown(want_err) + "]");
@@ -452,12 +482,12 @@ int main(int argc, char** argv)
 			std::string where = " (seed " + std::to_string(seed) + ", round " + std::to_string(k) + ")";
 			Result want;
 			if (!hostile) {
-				want = run(words(argv[5]), input, false, 20);
+				want = run(words(argv[5]), input, from_file, 20);
 				where += "; reference wrote [" + want.out + "]";
 				if (!want.clean())
 					fail("the reference failed", input, want, where);
 			}
-			const Result got = run(words(argv[2]), input, false, 20);
+			const Result got = run(words(argv[2]), input, from_file, 20);
 			if (!got.clean() || (hostile ? !plausible(input, got.out) : got.out != want.out))
 				fail(hostile ? "bad run on hostile input" : "output differs from the reference", input, got, where);
 		}
@@ -466,10 +496,19 @@ int main(int argc, char** argv)
 
 	const bool waits = mode == "waits" && argc == 4;
 	if ((mode == "open-stdin" && argc == 5) || waits) {
-		const Result got = run(words(argv[2]), argv[3], true, waits ? 1 : 5);
+		const Result got = run(words(argv[2]), argv[3], held_open, waits ? 1 : 5);
 		if (waits ? !got.hung : !got.clean() || got.out != argv[4])
 			fail(waits ? "ended before the rest of its input came" : "bad run with standard input held open",
 			     argv[3], got, waits ? "" : std::string(", expected [") + argv[4] + "]");
+		return 0;
+	}
+
+	if (mode == "hangup" && argc == 4) {
+		const std::vector<std::string> program = words(argv[2]);
+		const std::string message = program.back().substr(program.back().rfind('/') + 1) + ": Input/output error\n";
+		const Result got = run(program, argv[3], hung_up, 30);
+		if (got.hung || got.status != 1 || !got.out.empty() || got.err != message)
+			fail("a read error after the input was not reported", argv[3], got, "");
 		return 0;
 	}
 
