@@ -147,7 +147,7 @@ int main()
 			unsigned short got = 0;
 			int end = (filled + 31) & ~31;
 #if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC unroll 4
+#pragma GCC unroll 16
 #endif
 			for (int l = 0; l < end; l++)
 				got = static_cast<unsigned short>(got | (mark[l] & -(cls[l] == c)));
