@@ -1,10 +1,7 @@
 #!/bin/sh
-# bench/instructions.sh BUILD...: the instructions that callgrind counts
-# product-pair taking on each case of the bench, as a ratio to those of the
-# read-only floor of the same build on the same input, a column a build.
-# Each BUILD needs `cmake --build BUILD --target product-pair read-only
-# bench-runner`.  valgrind runs no AVX-512: a dispatched build runs its
-# x86-64-v3 clone.
+# bench/instructions.sh BUILD...: callgrind's count of product-pair's
+# instructions on each case of the bench over the read-only floor's, a
+# column a build (bench/README.md).
 set -eu
 [ $# -ge 1 ] || { echo "usage: bench/instructions.sh BUILD..." >&2; exit 2; }
 inputs=$(mktemp -d)
