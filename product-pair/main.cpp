@@ -26,8 +26,8 @@ int main()
 	// outside 32 bits is out of range rather than wrapped.  The C library
 	// converts a numeral beyond 64 bits to the nearest 64-bit value, which
 	// is out of range too (C leaves that conversion undefined; the GNU C
-	// library converts it so).
-	// `read` stays true while every value has converted.
+	// library converts it so).  `read` stays true while every value has
+	// converted.
 	long long target = 0, count = 0;
 	bool read = std::scanf("%lld", &target) == 1 && std::scanf("%lld", &count) == 1;
 
@@ -76,10 +76,9 @@ int main()
 	// classes, because a class is one or two divisors of t (c and t / c),
 	// and no number below 2^31 has more than 1600 divisors: 2095133040 has
 	// 1600, and the first number with more, 2205403200 (1680), is above
-	// 2^31.  So K = 800 slots
-	// hold every class.  A slot's mark is 2 times (its place + 1) plus the
-	// side of its class's first item: never 0, smaller for an earlier slot,
-	// and the side in its lowest bit.
+	// 2^31.  So K = 800 slots hold every class.  A slot's mark is 2 times
+	// (its place + 1) plus the side of its class's first item: never 0,
+	// smaller for an earlier slot, and the side in its lowest bit.
 	const int K = 800;
 	const unsigned short none = 0xffff; // no class: the class of a free slot
 	unsigned short cls[K];              // each slot's class
