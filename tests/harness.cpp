@@ -80,8 +80,15 @@ Result run(const std::vector<std::string>& argv, const std::string& input, Via v
 		_exit(127);
 	}
 
-	// The hang-up, once the terminal holds nothing more.
-	for (int k = 0; via == hung_up && waiting() != 0 && k < 20000; k++)
+	// The hang-up, once the program waits in a read (syscall 0) of its
+	// standard input with nothing left on the terminal: the hang-up fails
+	// that read, where a read begun after it would find an end of input.
+	const auto reading = [pid] {
+		std::ifstream call("/proc/" + std::to_string(pid) + "/syscall");
+		std::string number, fd;
+		return call >> number >> fd && number == "0" && fd == "0x0";
+	};
+	for (int k = 0; via == hung_up && (waiting() != 0 || !reading()) && k < 20000; k++)
 		usleep(1000);
 	if (via == hung_up)
 		close(pty);
