@@ -187,13 +187,10 @@ template <class Random> std::string odd_token(Random& rng)
 	                                 "0x10", "1e9", "nan", std::string(1, '\0'), "\x80\xff", "\x1b[0m"});
 }
 
-// An input on which many first partners fail: divisors of a composite
-// target, one member of each pair (the smaller or either), mixed with
-// filler that does not divide it.  Layouts: 0, one by one; 1, in runs of
-// copies; 2, each once, then two heavy values over and over; 3, each once,
-// then runs of either member of a pair, so that many pairs stand behind
-// the values that fail.  Then often one late pair: a heavy value's partner
-// anywhere, or a pair, often a square, 1, 16, 64 or 128 items or so apart.
+// An input of many classes that hold no match: one member of each (the
+// smaller or either), with filler; one by one, in runs of copies, each once
+// then two heavy values, or each once then runs of either member.  Then
+// often one late match: a heavy value's partner, or a pair, often a square.
 template <class Random> std::string pool_input(Random& rng)
 {
 	const long long t = one_of<long long>(rng, {3600, 14400, 720720, 1000000, 2095133040});
@@ -242,11 +239,9 @@ template <class Random> std::string pool_input(Random& rng)
 	return joined(rng, word);
 }
 
-// The shape that costs the search the most, at a small count: one member
-// of each class of a target with many classes, each once in shuffled
-// order, then the last of them over and over, often past the first turn
-// of 1024 items; half the time the other member of one class after that
-// class's first item, so that it pairs: the class often in the first,
+// The costliest shape, at a small count: one member of each class of a
+// target with many, shuffled, then the last over and over, often past a
+// turn of 1024 items; half the time a match, its class often in the first,
 // second or last slot, or its partner first in the second turn.
 template <class Random> std::string bound_input(Random& rng)
 {
