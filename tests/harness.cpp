@@ -50,10 +50,11 @@ Result run(const std::vector<std::string>& argv, const std::string& input, Via v
 	struct termios raw = {};
 	const auto wrote = [&input](int fd) { return write(fd, input.data(), input.size()) == ssize_t(input.size()); };
 	const auto waiting = [&tty, &n] { return ioctl(tty, FIONREAD, &n) == 0 ? n : -1; }; // bytes on the terminal
+	// For hung_up, a raw terminal that holds the input before the program starts.
 	if (via == hung_up && ((pty = posix_openpt(O_RDWR | O_NOCTTY)) < 0 || grantpt(pty) || unlockpt(pty) ||
 	                       (tty = open(ptsname(pty), O_RDWR | O_NOCTTY)) < 0 || tcgetattr(tty, &raw) ||
 	                       (cfmakeraw(&raw), tcsetattr(tty, TCSANOW, &raw)) || !wrote(pty)))
-		via = from_file, in = nullptr;
+		in = nullptr; // reported below
 	for (int k = 0; via == hung_up && waiting() < int(input.size()) && k < 1000; k++)
 		usleep(1000);
 	if (!in || !out || !err || pipe(held) != 0 || pipe(gone) != 0 || close(gone[0]) != 0 ||
